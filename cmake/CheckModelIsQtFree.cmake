@@ -1,0 +1,21 @@
+# Fails when a model source includes a Qt header or the model library links Qt. Usable both
+# from the build (include + function) and as a script (cmake -DMODEL_DIR=... -P this file).
+function(check_model_is_qt_free model_dir)
+  file(GLOB_RECURSE sources ${model_dir}/*.h ${model_dir}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+    if(hits)
+      message(FATAL_ERROR "The model must not include Qt headers: ${source}: ${hits}")
+    endif()
+  endforeach()
+  if(TARGET qpmodel)
+    get_target_property(libs qpmodel LINK_LIBRARIES)
+    if(libs MATCHES "Qt")
+      message(FATAL_ERROR "The model library must not link Qt: ${libs}")
+    endif()
+  endif()
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE AND DEFINED MODEL_DIR)
+  check_model_is_qt_free(${MODEL_DIR})
+endif()

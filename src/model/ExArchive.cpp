@@ -1,0 +1,96 @@
+#include "ExArchive.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+static_assert(std::endian::native == std::endian::little, "the drawing file is little-endian");
+
+const char* CExFileException::what() const noexcept {
+    switch (m_cause) {
+    case Cause::EndOfFile:
+        return "unexpected end of file";
+    case Cause::BadCount:
+        return "impossible count";
+    case Cause::WriteFailed:
+        return "write failed";
+    }
+    return "file error";
+}
+
+CExArchive::CExArchive() : m_bStoring(true) {}
+
+CExArchive::CExArchive(std::string_view bytes) : m_bStoring(false), m_input(bytes) {}
+
+void CExArchive::Append(const void* data, std::size_t count) {
+    if (count > m_nWriteLimit - std::min(m_nWriteLimit, m_output.size())) {
+        throw CExFileException(CExFileException::Cause::WriteFailed);
+    }
+    m_output.append(static_cast<const char*>(data), count);
+}
+
+void CExArchive::WriteInt32(std::int32_t value) {
+    Append(&value, sizeof value);
+}
+
+void CExArchive::WriteDouble(double value) {
+    Append(&value, sizeof value);
+}
+
+void CExArchive::WriteString(std::string_view text) {
+    const std::string_view stored = text.substr(0, text.find('\0'));
+    WriteInt32(static_cast<std::int32_t>(stored.size() + 1));
+    Append(stored.data(), stored.size());
+    Append("", 1);
+}
+
+void CExArchive::WriteBytes(std::string_view bytes) {
+    Append(bytes.data(), bytes.size());
+}
+
+void CExArchive::Need(std::size_t count) const {
+    if (count > Remaining()) {
+        throw CExFileException(CExFileException::Cause::EndOfFile);
+    }
+}
+
+std::int32_t CExArchive::ReadInt32() {
+    Need(4);
+    std::int32_t value;
+    std::memcpy(&value, m_input.data() + m_nReadPos, 4);
+    m_nReadPos += 4;
+    return value;
+}
+
+double CExArchive::ReadDouble() {
+    Need(8);
+    double value;
+    std::memcpy(&value, m_input.data() + m_nReadPos, 8);
+    m_nReadPos += 8;
+    return value;
+}
+
+std::string CExArchive::ReadString() {
+    const std::int32_t length = ReadInt32();
+    if (length < 0) {
+        throw CExFileException(CExFileException::Cause::BadCount);
+    }
+    const std::string_view bytes = ReadBytes(static_cast<std::size_t>(length));
+    return std::string(bytes.substr(0, bytes.find('\0')));
+}
+
+std::string_view CExArchive::ReadBytes(std::size_t count) {
+    Need(count);
+    const std::string_view bytes = m_input.substr(m_nReadPos, count);
+    m_nReadPos += count;
+    return bytes;
+}
+
+std::int32_t CExArchive::ReadCount(std::size_t minRecordSize) {
+    const std::int32_t count = ReadInt32();
+    if (count < 0 ||
+        (minRecordSize > 0 && static_cast<std::size_t>(count) > Remaining() / minRecordSize)) {
+        throw CExFileException(CExFileException::Cause::BadCount);
+    }
+    return count;
+}

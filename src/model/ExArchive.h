@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A read or write failure of a drawing or shape stream: the platform's file exception.
+class CExFileException : public std::exception {
+public:
+    enum class Cause { EndOfFile, BadCount, WriteFailed };
+
+    explicit CExFileException(Cause cause) : m_cause(cause) {}
+    const char* what() const noexcept override;
+    Cause GetCause() const { return m_cause; }
+
+private:
+    Cause m_cause;
+};
+
+// The byte codec of the drawing file: raw little-endian values without tags or padding, int32,
+// IEEE doubles and counted strings (an int32 byte count that includes a terminating NUL, then
+// the bytes and the NUL). A loading archive reads from a byte buffer and never trusts a count
+// beyond what the rest of the buffer could hold; a storing archive appends to a byte buffer.
+class CExArchive {
+public:
+    // An archive that stores into an empty buffer.
+    CExArchive();
+    // An archive that loads from the given bytes (kept by reference; they must outlive it).
+    explicit CExArchive(std::string_view bytes);
+
+    bool IsStoring() const { return m_bStoring; }
+    bool IsLoading() const { return !m_bStoring; }
+
+    void WriteInt32(std::int32_t value);
+    void WriteDouble(double value);
+    void WriteString(std::string_view text);
+    void WriteBytes(std::string_view bytes);
+
+    std::int32_t ReadInt32();
+    double ReadDouble();
+    // Reads a counted string and returns it up to its first NUL.
+    std::string ReadString();
+    std::string_view ReadBytes(std::size_t count);
+
+    // Reads a count of records that follow, refusing one that is negative or larger than the
+    // rest of the stream could hold at minRecordSize bytes each.
+    std::int32_t ReadCount(std::size_t minRecordSize);
+
+    std::size_t Remaining() const { return m_input.size() - m_nReadPos; }
+    std::size_t Position() const { return m_bStoring ? m_output.size() : m_nReadPos; }
+
+    const std::string& Stored() const { return m_output; }
+    std::string TakeStored() { return std::move(m_output); }
+
+    // For tests of failure paths: the storing archive fails once it would exceed this size.
+    void SetWriteLimit(std::size_t limit) { m_nWriteLimit = limit; }
+
+private:
+    void Need(std::size_t count) const;
+    void Append(const void* data, std::size_t count);
+
+    bool m_bStoring;
+    std::string_view m_input;
+    std::size_t m_nReadPos = 0;
+    std::string m_output;
+    std::size_t m_nWriteLimit = SIZE_MAX;
+};

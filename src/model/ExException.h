@@ -1,0 +1,42 @@
+#pragma once
+
+#include <exception>
+#include <source_location>
+#include <string>
+
+// The application's own exception. It remembers where it was raised and, after each report,
+// the place of the handler that reported it, so that one failure passing through several
+// handlers leaves a chain of log lines: the first names where it was raised, each further one
+// the handler before.
+class CExException : public std::exception {
+public:
+    CExException(const char* file, int line);
+    explicit CExException(std::source_location where = std::source_location::current());
+
+    const char* what() const noexcept override { return "CExException"; }
+
+    // Writes the log line and moves the remembered place to the given handler. No message.
+    void Log(const char* file, int line);
+    // Shows the unexpected-error message, then logs like Log.
+    void ReportUnexpected(const char* file, int line);
+
+    // The text this exception contributes to a log line: file, " - ", line, one space.
+    std::string WriteLog() const;
+
+    const char* File() const { return m_pszFile; }
+    int Line() const { return m_nLine; }
+    bool Reported() const { return m_bReported != 0; }
+
+private:
+    const char* m_pszFile;
+    int m_nLine;
+    int m_bReported = 0;
+};
+
+// The handler convention, for use inside a catch block: an exception of the program or of the
+// platform (file, memory) is logged with the handler's place; any other failure is wrapped in a
+// CExException, reported with the unexpected-error message and logged. Never throws.
+void ReportCaughtException(std::source_location where = std::source_location::current()) noexcept;
+
+// The module name written to the log: the source file name without its folders.
+const char* ModuleName(const char* path);

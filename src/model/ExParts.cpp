@@ -1,0 +1,237 @@
+#include "ExParts.h"
+
+#include "ExException.h"
+#include "ExViewContext.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr double kPi = 3.141592653589;
+// Sizes above this are divided before multiplying, so the product stays within 32 bits.
+constexpr int kDivideFirstAbove = 99999;
+
+int ScaleCoordinate(int value, int size) {
+    if (size > kDivideFirstAbove) {
+        return (size / 512) * value;
+    }
+    return value * size / 512;
+}
+
+std::int16_t ReadInt16(const char* bytes) {
+    std::int16_t value;
+    std::memcpy(&value, bytes, 2);
+    return value;
+}
+
+} // namespace
+
+double CExParts::AngleRadians(int degrees) const {
+    return degrees * kPi / 180;
+}
+
+void CExParts::ScalePoint(ExPoint& point) const {
+    point.x = ScaleCoordinate(point.x, m_nWidth);
+    point.y = ScaleCoordinate(point.y, m_nHeight);
+}
+
+void CExParts::RotatePoint(ExPoint& point, double sine, double cosine) const {
+    const double x = point.x;
+    const double y = point.y;
+    point.x = static_cast<int>(x * cosine - y * sine);
+    point.y = static_cast<int>(y * cosine + x * sine);
+}
+
+void CExParts::UpdateParts() {
+    try {
+        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
+            m_nWidth = static_cast<int>(m_nWidth * m_dScaleX);
+            m_nHeight = static_cast<int>(m_nHeight * m_dScaleY);
+        }
+        ScaleDrawLines();
+        RotateDrawLines();
+        ToViewDrawLines();
+        OffsetDrawLines();
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+void CExParts::ScaleDrawLines() {
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        line.scaledStart = line.shapeStart;
+        line.scaledEnd = line.shapeEnd;
+        ScalePoint(line.scaledStart);
+        ScalePoint(line.scaledEnd);
+        line.viewStart = line.scaledStart;
+        line.viewEnd = line.scaledEnd;
+    }
+}
+
+void CExParts::RotateDrawLines() {
+    const double radians = AngleRadians(m_nAngle);
+    const double sine = std::sin(radians);
+    const double cosine = std::cos(radians);
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        RotatePoint(line.viewStart, sine, cosine);
+        RotatePoint(line.viewEnd, sine, cosine);
+    }
+}
+
+void CExParts::ToViewDrawLines() {
+    const CExViewContext* view = GetActiveView();
+    if (!view) {
+        return;
+    }
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        view->ToViewPoint(line.viewStart);
+        view->ToViewPoint(line.viewEnd);
+    }
+}
+
+void CExParts::OffsetDrawLines() {
+    const CExViewContext* view = GetActiveView();
+    if (!view) {
+        return;
+    }
+    ExPoint offset = m_ptPosition;
+    view->ToViewPoint(offset);
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        line.viewStart.x += offset.x;
+        line.viewStart.y += offset.y;
+        line.viewEnd.x += offset.x;
+        line.viewEnd.y += offset.y;
+    }
+}
+
+void CExParts::LoadShape(const char* data, unsigned length) {
+    m_lstDrawLine.clear();
+    ExPoint current;
+    constexpr unsigned kRecordSize = 6;
+    for (unsigned offset = 0, records = 0;
+         records < kMaxShapeRecords && offset + kRecordSize <= length;
+         offset += kRecordSize, ++records) {
+        const char* record = data + offset;
+        const ExPoint point{ReadInt16(record + 2), ReadInt16(record + 4)};
+        const unsigned char command = static_cast<unsigned char>(record[0]);
+        if (command == 0) {
+            current = point;
+        } else if (command == 1) {
+            CExPartsDrawLine line;
+            line.shapeStart = current;
+            line.shapeEnd = point;
+            m_lstDrawLine.push_back(line);
+            current = point;
+        } else {
+            break;
+        }
+    }
+}
+
+void CExParts::CopyParts(const CExParts& source) {
+    m_nHeight = source.m_nHeight;
+    m_crColor = source.m_crColor;
+    m_nPartsCode = source.m_nPartsCode;
+    m_strName = source.m_strName;
+    m_ptPosition = source.m_ptPosition;
+    m_bRedraw = source.m_bRedraw;
+    m_bSelect = source.m_bSelect;
+    m_nAngle = source.m_nAngle;
+    m_nWidth = source.m_nWidth;
+    m_lstDrawLine.insert(m_lstDrawLine.end(), source.m_lstDrawLine.begin(),
+                         source.m_lstDrawLine.end());
+}
+
+std::string CExParts::GetCategoryName(int code) const {
+    switch (code) {
+    case 1:
+        return "\x8a\x4f\x95\xc7"; // 外壁
+    case 2:
+        return "\x92\x8c"; // 柱
+    case 3:
+        return "\x95\x94\x89\xae"; // 部屋
+    case 4:
+        return "\x8c\x9a\x8b\xef"; // 建具
+    case 5:
+        return "\x93\x64\x8c\xb9\x81\x45\x83\x5a\x83\x93\x83\x54\x81\x5b\x97\xde"; // 電源・センサー類
+    case 6:
+        return "\x8b\xf3\x92\xb2\x81\x45\x8f\xc6\x96\xbe"; // 空調・照明
+    case 7:
+        return "\x83\x49\x83\x74\x83\x42\x83\x58\x90\xdd\x94\xf5"; // オフィス設備
+    case 8:
+        return "\x93\x58\x95\xdc\x90\xdd\x94\xf5"; // 店舗設備
+    case 9:
+        return "\x8d\x48\x8f\xea\x90\xdd\x94\xf5"; // 工場設備
+    case 10:
+        return "\x8a\x77\x8d\x5a\x90\xdd\x94\xf5"; // 学校設備
+    case 11:
+        return "\x89\xc6\x92\xeb\x97\x70\x89\xc6\x8b\xef"; // 家庭用家具
+    case 12:
+        return "\x94\xf5\x95\x69"; // 備品
+    case 13:
+        return "\x97\x56\x8b\xef"; // 遊具
+    case 14:
+        return "\x94\xc4\x97\x70\x95\x94\x95\x69"; // 汎用部品
+    case 15:
+        return "\x89\xae\x8a\x4f"; // 屋外
+    case 16:
+        return "KARDO";
+    case 88:
+        return "\x95\xb6\x8e\x9a"; // 文字
+    case 99:
+        return "\x89\xe6\x91\x9c"; // 画像
+    default:
+        return {};
+    }
+}
+
+int CExParts::IsInDrawing() const {
+    const CExViewContext* view = GetActiveView();
+    if (!view) {
+        return 1;
+    }
+    const std::int64_t width = std::int64_t(view->GetMapWidth()) * 100000;
+    const std::int64_t height = std::int64_t(view->GetMapHeight()) * 100000;
+    return m_ptPosition.x >= 0 && m_ptPosition.x <= width && m_ptPosition.y >= 0 &&
+                   m_ptPosition.y <= height
+               ? 1
+               : 0;
+}
+
+void CExParts::MoveOrigin() {
+    const CExViewContext* view = GetActiveView();
+    if (!view) {
+        return;
+    }
+    const ExPoint origin{view->ToDrawingLength(m_ptNewOrigin.x),
+                         view->ToDrawingLength(m_ptNewOrigin.y)};
+    ExPoint delta{origin.x - m_ptPosition.x, origin.y - m_ptPosition.y};
+    m_ptPosition = origin;
+    const double radians = AngleRadians(360 - m_nRotation);
+    RotatePoint(delta, std::sin(radians), std::cos(radians));
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        line.scaledStart.x -= delta.x;
+        line.scaledStart.y -= delta.y;
+        line.scaledEnd.x -= delta.x;
+        line.scaledEnd.y -= delta.y;
+    }
+}
+
+void CExParts::CalcExtent() {
+    int maxX = 0;
+    int minX = 0;
+    int maxY = 0;
+    int minY = 0;
+    for (const CExPartsDrawLine& line : m_lstDrawLine) {
+        for (const ExPoint& p : {line.scaledStart, line.scaledEnd}) {
+            maxX = std::max(maxX, p.x);
+            minX = std::min(minX, p.x);
+            maxY = std::max(maxY, p.y);
+            minY = std::min(minY, p.y);
+        }
+    }
+    m_nExtentWidth = std::abs(maxX) + std::abs(minX);
+    m_nExtentHeight = std::abs(maxY) + std::abs(minY);
+}

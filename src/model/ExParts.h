@@ -1,0 +1,165 @@
+#pragma once
+
+// The base of every element placed on a drawing. It is longer than most headers because it
+// carries the whole set of operations every element kind shares or overrides, in one place.
+
+#include "ExPartsDrawLine.h"
+#include "ExRgn.h"
+#include "ExTypes.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class CExArchive;
+class CExDC;
+
+// Parts codes of the element kinds that are not library parts, and the library categories.
+namespace excode {
+inline constexpr int kArea = 666666;
+inline constexpr int kMeasure = 777777;
+inline constexpr int kText = 888888;
+inline constexpr int kImage = 999999;
+inline constexpr int kCableGroup = 501;       // code / 100 of a cable
+inline constexpr int kWiringLayerGroup = 502; // code / 100 of other wiring-layer parts
+inline constexpr int kCategoryOuterWall = 1;
+inline constexpr int kCategoryPillar = 2;
+inline constexpr int kCategoryRoom = 3;
+} // namespace excode
+
+class CExParts {
+public:
+    static constexpr int kHandleCount = 9;
+    static constexpr int kRotationHandle = 8;
+    static constexpr int kBodyHandle = 9;
+    static constexpr int kMaxShapeRecords = 10000;
+
+    CExParts() = default;
+    CExParts(const CExParts&) = delete;
+    CExParts& operator=(const CExParts&) = delete;
+    virtual ~CExParts() = default;
+
+    // The class name that heads the element's record in a drawing file.
+    virtual const char* GetRuntimeClassName() const { return "CExParts"; }
+    // Writes or reads the element's record. The base writes the common record only.
+    virtual void Serialize(CExArchive& ar);
+
+    virtual int GetHeight() const { return m_nHeight; }
+    virtual int GetWidth() const { return m_nWidth; }
+    virtual int GetAngle() const { return m_nAngle; }
+    virtual int GetSelectFlag() const { return m_bSelect; }
+    virtual int GetRedrawFlag() const { return m_bRedraw; }
+    virtual std::string GetPartsName() const { return m_strName; }
+    virtual int GetPartsCode() const { return m_nPartsCode; }
+    virtual ExColor GetColor() const { return m_crColor; }
+    virtual ExPoint GetPosition() const { return m_ptPosition; }
+    virtual int GetLineWidth() const { return m_nLineWidth; }
+    virtual int GetLineStyle() const { return m_nLineStyle; }
+    virtual void SetAngle(int angle) { m_nAngle = angle; }
+    virtual void SetSelectFlag(int select) { m_bSelect = select; }
+    virtual void SetRedrawFlag(int redraw) { m_bRedraw = redraw; }
+    virtual void RemoveAllDrawLines() { m_lstDrawLine.clear(); }
+    virtual void SetPartsName(const std::string& name) { m_strName = name; }
+    virtual void SetPartsCode(int code) { m_nPartsCode = code; }
+    virtual void SetColor(ExColor color) { m_crColor = color; }
+    virtual void SetPosition(int x, int y) { m_ptPosition = {x, y}; }
+    virtual void SetLineWidth(int width) { m_nLineWidth = width; }
+    virtual void SetLineStyle(int style) { m_nLineStyle = style; }
+    virtual void UpdateParts();
+    virtual void LoadShape(const char* data, unsigned length);
+    virtual void SetScaleX(double scale) { m_dScaleX = scale; }
+    virtual void SetScaleY(double scale) { m_dScaleY = scale; }
+    virtual void RotateDrawLines();
+    virtual void ScalePoint(ExPoint& point) const;
+    virtual void RotatePoint(ExPoint& point, double sine, double cosine) const;
+    virtual void ScaleDrawLines();
+    virtual std::string GetCategoryName(int code) const;
+    virtual void DrawShape(CExDC& dc, const ExPoint* offset, int cx, int cy) const;
+    virtual int DrawParts(CExDC* dc);
+    virtual void ToViewDrawLines();
+    virtual void OffsetDrawLines();
+    virtual double GetScale(int i) const { return i == 0 ? m_dScaleX : m_dScaleY; }
+    virtual int CreateThumbnail(CExDC* dc, int cx, int cy);
+    virtual void CalcHandles();
+    virtual void RotateHandles();
+    virtual void ToViewHandles();
+    virtual void RecalcParts();
+    virtual ExPoint MidPoint(int x1, int y1, int x2, int y2) const;
+    virtual int DrawHandles(CExDC* dc);
+    virtual int CalcHandleRects();
+    virtual void ScaleHandles();
+    virtual int DrawPartsLight(CExDC* dc);
+    virtual int CalcVertexHandles();
+    virtual int IsInDrawing() const;
+    virtual void MoveOrigin();
+    virtual void CalcExtent();
+    virtual void CalcFrameRegion();
+
+    void SetWidth(int width) { m_nWidth = width; }
+    void SetHeight(int height) { m_nHeight = height; }
+    int GetRotation() const { return m_nRotation; }
+    void SetRotation(int rotation) { m_nRotation = rotation; }
+    int GetActiveHandle() const { return m_nActiveHandle; }
+    void SetActiveHandle(int handle) { m_nActiveHandle = handle; }
+    void SetNewOrigin(ExPoint origin) { m_ptNewOrigin = origin; }
+
+    // Copies height, colour, code, name, position, flags, angle and width, then appends a copy
+    // of every source line (the list is not emptied first).
+    void CopyParts(const CExParts& source);
+
+    const std::vector<CExPartsDrawLine>& DrawLines() const { return m_lstDrawLine; }
+    std::vector<CExPartsDrawLine>& DrawLines() { return m_lstDrawLine; }
+    void AddDrawLine(const CExPartsDrawLine& line) { m_lstDrawLine.push_back(line); }
+
+    const CExRgn& HitRegion() const { return m_rgnHit; }
+    const CExRgn& SecondRegion() const { return m_rgnSecond; }
+    const CExRgn& FrameRegion() const { return m_rgnFrame; }
+    const std::array<ExPoint, kHandleCount>& HandlePoints() const { return m_ptHandle; }
+    const std::array<ExPoint, 4>& CornerPoints() const { return m_ptCorner; }
+    const std::array<ExPoint, 4>& FramePoints() const { return m_ptFrame; }
+    const std::array<ExRect, kHandleCount>& HandleRects() const { return m_rcHandle; }
+    const std::vector<ExPoint>& VertexPoints() const { return m_arVertex; }
+    const std::vector<ExRect>& VertexRects() const { return m_arVertexRect; }
+    int GetVertexCount() const { return m_nVertexCount; }
+    const ExRect& GetUpdateRect() const { return m_rcUpdate; }
+    int GetExtentWidth() const { return m_nExtentWidth; }
+    int GetExtentHeight() const { return m_nExtentHeight; }
+
+protected:
+    // The common record: size, angle, position, name, code, colour and the line list.
+    void SerializeCommon(CExArchive& ar);
+    // Grows the update rect from the hit region (or the corners) by the given margin.
+    void CalcUpdateRect(int margin);
+    double AngleRadians(int degrees) const;
+
+    int m_nWidth = 50000;
+    int m_nHeight = 50000;
+    int m_nAngle = 0;
+    int m_nLineWidth = 2;
+    int m_nLineStyle = 0;
+    int m_bSelect = 0;
+    int m_bRedraw = 1;
+    ExPoint m_ptPosition;
+    std::string m_strName;
+    int m_nPartsCode = 0;
+    ExColor m_crColor = 0;
+    double m_dScaleX = 1.0;
+    double m_dScaleY = 1.0;
+    std::vector<CExPartsDrawLine> m_lstDrawLine;
+    CExRgn m_rgnHit;
+    CExRgn m_rgnSecond;
+    CExRgn m_rgnFrame;
+    std::array<ExPoint, kHandleCount> m_ptHandle{};
+    std::array<ExPoint, 4> m_ptCorner{};
+    std::array<ExPoint, 4> m_ptFrame{};
+    std::array<ExRect, kHandleCount> m_rcHandle{};
+    std::vector<ExPoint> m_arVertex;
+    std::vector<ExRect> m_arVertexRect;
+    int m_nVertexCount = 0;
+    ExRect m_rcUpdate;
+    int m_nRotation = 0;
+    int m_nActiveHandle = 0;
+    ExPoint m_ptNewOrigin;
+    int m_nExtentWidth = 0;
+    int m_nExtentHeight = 0;
+};

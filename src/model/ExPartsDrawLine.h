@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ExTypes.h"
+
+// One straight segment of an element's outline, kept in three forms: as loaded from the shape
+// (normalised, 512 units span the element), on screen (view units, after scaling, rotation,
+// view conversion and translation), and scaled to drawing units about the origin but unrotated.
+struct CExPartsDrawLine {
+    ExPoint shapeStart;
+    ExPoint shapeEnd;
+    ExPoint viewStart;
+    ExPoint viewEnd;
+    ExPoint scaledStart;
+    ExPoint scaledEnd;
+
+    friend bool operator==(const CExPartsDrawLine&, const CExPartsDrawLine&) = default;
+};

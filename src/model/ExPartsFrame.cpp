@@ -1,0 +1,190 @@
+// The selection frame of an element: bounding box, handles, frame and hit regions, update rect.
+
+#include "ExParts.h"
+
+#include "ExException.h"
+#include "ExViewContext.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr int kFrameOffset = 300;
+constexpr int kRotationHandleDistance = 450;
+constexpr int kHandleHalfSize = 105;
+constexpr int kVertexGripHalfSize = 205;
+constexpr int kUpdateMargin = 600;
+
+void ToView(ExPoint& point) {
+    if (const CExViewContext* view = GetActiveView()) {
+        view->ToViewPoint(point);
+    }
+}
+
+ExRect RectAround(ExPoint p, int half) {
+    return {p.x - half, p.y - half, p.x + half, p.y + half};
+}
+
+} // namespace
+
+ExPoint CExParts::MidPoint(int x1, int y1, int x2, int y2) const {
+    return {static_cast<int>((std::int64_t(x1) + x2) / 2),
+            static_cast<int>((std::int64_t(y1) + y2) / 2)};
+}
+
+void CExParts::CalcHandles() {
+    int minX = INT_MAX;
+    int minY = INT_MAX;
+    int maxX = -INT_MAX;
+    int maxY = -INT_MAX;
+    const bool useView = m_nPartsCode == excode::kImage;
+    for (const CExPartsDrawLine& line : m_lstDrawLine) {
+        for (const ExPoint& p : useView ? std::array{line.viewStart, line.viewEnd}
+                                        : std::array{line.shapeStart, line.shapeEnd}) {
+            minX = std::min(minX, p.x);
+            minY = std::min(minY, p.y);
+            maxX = std::max(maxX, p.x);
+            maxY = std::max(maxY, p.y);
+        }
+    }
+    if (m_lstDrawLine.empty()) {
+        // Without lines there is no box: the frame collapses onto the origin.
+        minX = minY = maxX = maxY = 0;
+    }
+    m_ptCorner = {ExPoint{minX, maxY}, ExPoint{maxX, maxY}, ExPoint{maxX, minY},
+                  ExPoint{minX, minY}};
+    const auto& c = m_ptCorner;
+    m_ptHandle[0] = MidPoint(c[0].x, c[0].y, c[1].x, c[1].y);
+    m_ptHandle[1] = c[0];
+    m_ptHandle[2] = MidPoint(c[0].x, c[0].y, c[3].x, c[3].y);
+    m_ptHandle[3] = c[3];
+    m_ptHandle[4] = MidPoint(c[3].x, c[3].y, c[2].x, c[2].y);
+    m_ptHandle[5] = c[2];
+    m_ptHandle[6] = MidPoint(c[1].x, c[1].y, c[2].x, c[2].y);
+    m_ptHandle[7] = c[1];
+    m_ptHandle[kRotationHandle] = {0, kRotationHandleDistance};
+}
+
+void CExParts::ScaleHandles() {
+    for (int i = 0; i < kRotationHandle; ++i) {
+        ScalePoint(m_ptHandle[i]);
+    }
+    for (ExPoint& corner : m_ptCorner) {
+        ScalePoint(corner);
+    }
+}
+
+void CExParts::CalcFrameRegion() {
+    static constexpr ExPoint kPush[4] = {{-kFrameOffset, kFrameOffset},
+                                         {kFrameOffset, kFrameOffset},
+                                         {kFrameOffset, -kFrameOffset},
+                                         {-kFrameOffset, -kFrameOffset}};
+    const double radians = AngleRadians(m_nAngle);
+    const double sine = std::sin(radians);
+    const double cosine = std::cos(radians);
+    ExPoint offset = m_ptPosition;
+    ToView(offset);
+    for (int i = 0; i < 4; ++i) {
+        ExPoint p = m_ptCorner[i];
+        ToView(p);
+        p.x += kPush[i].x;
+        p.y += kPush[i].y;
+        RotatePoint(p, sine, cosine);
+        m_ptFrame[i] = {p.x + offset.x, p.y + offset.y};
+    }
+    m_rgnFrame = CExRgn({m_ptFrame.begin(), m_ptFrame.end()});
+}
+
+void CExParts::RotateHandles() {
+    const double radians = AngleRadians(m_nAngle);
+    const double sine = std::sin(radians);
+    const double cosine = std::cos(radians);
+    for (ExPoint& handle : m_ptHandle) {
+        RotatePoint(handle, sine, cosine);
+    }
+    for (ExPoint& corner : m_ptCorner) {
+        RotatePoint(corner, sine, cosine);
+    }
+}
+
+void CExParts::ToViewHandles() {
+    ExPoint offset = m_ptPosition;
+    ToView(offset);
+    auto place = [&](ExPoint& p) {
+        ToView(p);
+        p.x += offset.x;
+        p.y += offset.y;
+    };
+    for (int i = 0; i < kRotationHandle; ++i) {
+        place(m_ptHandle[i]);
+    }
+    for (ExPoint& corner : m_ptCorner) {
+        place(corner);
+    }
+}
+
+int CExParts::CalcHandleRects() {
+    for (int i = 0; i < kHandleCount; ++i) {
+        m_rcHandle[i] = RectAround(m_ptHandle[i], kHandleHalfSize);
+    }
+    return 1;
+}
+
+void CExParts::CalcUpdateRect(int margin) {
+    ExRect box = m_rgnHit.GetBoundingBox();
+    if (box.IsEmpty()) {
+        int minX = INT_MAX;
+        int minY = INT_MAX;
+        int maxX = -1;
+        int maxY = -1;
+        for (const ExPoint& corner : m_ptCorner) {
+            minX = std::min(minX, corner.x);
+            minY = std::min(minY, corner.y);
+            maxX = std::max(maxX, corner.x);
+            maxY = std::max(maxY, corner.y);
+        }
+        box = {minX, maxY, maxX, minY};
+    }
+    m_rcUpdate = {box.left - margin, box.top + margin, box.right + margin, box.bottom - margin};
+}
+
+void CExParts::RecalcParts() {
+    if (m_nPartsCode == excode::kArea) {
+        return;
+    }
+    try {
+        CalcHandles();
+        ScaleHandles();
+        CalcFrameRegion();
+        RotateHandles();
+        CalcExtent();
+        ToViewHandles();
+        m_ptHandle[kRotationHandle].x += m_ptHandle[0].x;
+        m_ptHandle[kRotationHandle].y += m_ptHandle[0].y;
+        CalcHandleRects();
+        m_rgnHit = CExRgn({m_ptCorner.begin(), m_ptCorner.end()});
+        CalcUpdateRect(kUpdateMargin);
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+int CExParts::CalcVertexHandles() {
+    if (m_lstDrawLine.empty()) {
+        return 0;
+    }
+    const std::size_t count = m_lstDrawLine.size();
+    m_arVertex.resize(std::max(m_arVertex.size(), count + 1));
+    m_arVertexRect.resize(m_arVertex.size());
+    for (std::size_t index = 0; index < count; ++index) {
+        const CExPartsDrawLine& line = m_lstDrawLine[index];
+        m_arVertex[index] = line.viewStart;
+        m_arVertexRect[index] = RectAround(line.viewStart, kVertexGripHalfSize);
+        m_arVertex[index + 1] = line.viewEnd;
+    }
+    m_nVertexCount = static_cast<int>(count);
+    return 1;
+}

@@ -1,0 +1,80 @@
+#include "ExParts.h"
+
+#include "ExAppServices.h"
+#include "ExArchive.h"
+#include "ExException.h"
+
+namespace {
+
+constexpr std::size_t kLineRecordSize = 48;
+
+void WritePoint(CExArchive& ar, ExPoint p) {
+    ar.WriteInt32(p.x);
+    ar.WriteInt32(p.y);
+}
+
+ExPoint ReadPoint(CExArchive& ar) {
+    ExPoint p;
+    p.x = ar.ReadInt32();
+    p.y = ar.ReadInt32();
+    return p;
+}
+
+} // namespace
+
+// The common record:
+//   int32 width, int32 height, int32 angle, int32 position x, int32 position y,
+//   string name (count with NUL, bytes, NUL), int32 parts code, int32 colour,
+//   int32 line count N, N x 48 bytes: shape start/end, view start/end, scaled start/end.
+// Pen, flags and scale factors are not stored.
+void CExParts::SerializeCommon(CExArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteInt32(m_nWidth);
+        ar.WriteInt32(m_nHeight);
+        ar.WriteInt32(m_nAngle);
+        WritePoint(ar, m_ptPosition);
+        ar.WriteString(m_strName);
+        ar.WriteInt32(m_nPartsCode);
+        ar.WriteInt32(static_cast<std::int32_t>(m_crColor));
+        ar.WriteInt32(static_cast<std::int32_t>(m_lstDrawLine.size()));
+        for (const CExPartsDrawLine& line : m_lstDrawLine) {
+            for (const ExPoint& p : {line.shapeStart, line.shapeEnd, line.viewStart, line.viewEnd,
+                                     line.scaledStart, line.scaledEnd}) {
+                WritePoint(ar, p);
+            }
+        }
+        return;
+    }
+    m_nWidth = ar.ReadInt32();
+    m_nHeight = ar.ReadInt32();
+    m_nAngle = ar.ReadInt32();
+    m_ptPosition = ReadPoint(ar);
+    m_strName = ar.ReadString();
+    m_nPartsCode = ar.ReadInt32();
+    m_crColor = static_cast<ExColor>(ar.ReadInt32());
+    const std::int32_t count = ar.ReadCount(kLineRecordSize);
+    m_lstDrawLine.reserve(m_lstDrawLine.size() + static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) {
+        CExPartsDrawLine line;
+        line.shapeStart = ReadPoint(ar);
+        line.shapeEnd = ReadPoint(ar);
+        line.viewStart = ReadPoint(ar);
+        line.viewEnd = ReadPoint(ar);
+        line.scaledStart = ReadPoint(ar);
+        line.scaledEnd = ReadPoint(ar);
+        m_lstDrawLine.push_back(line);
+    }
+}
+
+void CExParts::Serialize(CExArchive& ar) {
+    try {
+        SerializeCommon(ar);
+    } catch (const CExFileException&) {
+        AppServices().MessageBox(ar.IsStoring() ? exmsg::kSaveFailed : exmsg::kReadFailed,
+                                 ExMessageIcon::Stop, ExMessageButtons::Ok);
+        throw CExException();
+    } catch (...) {
+        CExException here;
+        here.ReportUnexpected(here.File(), here.Line());
+    }
+}

@@ -1,0 +1,160 @@
+#include "QtPainterDC.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double kHundredthsOfMmPerInch = 2540.0;
+
+Qt::PenStyle ToQtStyle(int style) {
+    switch (style) {
+    case kPenDash:
+        return Qt::DashLine;
+    case kPenDot:
+        return Qt::DotLine;
+    case kPenDashDot:
+        return Qt::DashDotLine;
+    case kPenDashDotDot:
+        return Qt::DashDotDotLine;
+    case kPenNull:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+Qt::BrushStyle ToQtHatch(ExHatch hatch) {
+    switch (hatch) {
+    case ExHatch::Horizontal:
+        return Qt::HorPattern;
+    case ExHatch::Vertical:
+        return Qt::VerPattern;
+    case ExHatch::ForwardDiagonal:
+        return Qt::FDiagPattern;
+    case ExHatch::BackwardDiagonal:
+        return Qt::BDiagPattern;
+    case ExHatch::Cross:
+        return Qt::CrossPattern;
+    case ExHatch::DiagonalCross:
+        return Qt::DiagCrossPattern;
+    }
+    return Qt::CrossPattern;
+}
+
+} // namespace
+
+CQtPainterDC::CQtPainterDC(QPainter& painter, const QTransform& viewToDevice)
+    : m_painter(painter), m_transform(viewToDevice) {
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    SelectPen(m_pen);
+    SelectBrush(m_brush);
+}
+
+QTransform CQtPainterDC::ViewToDevice(double dpi, ExPoint topLeft) {
+    const double scale = dpi / kHundredthsOfMmPerInch;
+    return QTransform(scale, 0, 0, -scale, -topLeft.x * scale, topLeft.y * scale);
+}
+
+QColor CQtPainterDC::ToQColor(ExColor color) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+// Points land on whole device pixels, as the classic display's mapping rounds them.
+QPointF CQtPainterDC::Map(ExPoint point) const {
+    const QPointF mapped = m_transform.map(QPointF(point.x, point.y));
+    return {std::round(mapped.x()), std::round(mapped.y())};
+}
+
+QRectF CQtPainterDC::MapRect(const ExRect& rect) const {
+    return QRectF(Map({rect.left, rect.top}), Map({rect.right, rect.bottom})).normalized();
+}
+
+double CQtPainterDC::DeviceLength(int viewLength) const {
+    const double scale = std::hypot(m_transform.m11(), m_transform.m12());
+    return viewLength * scale;
+}
+
+ExPen CQtPainterDC::SelectPen(const ExPen& pen) {
+    const ExPen previous = m_pen;
+    m_pen = pen;
+    QPen qpen(ToQColor(pen.color));
+    qpen.setStyle(ToQtStyle(pen.style));
+    qpen.setWidthF(std::max(1.0, std::round(DeviceLength(pen.width))));
+    qpen.setCapStyle(Qt::RoundCap);
+    qpen.setJoinStyle(Qt::RoundJoin);
+    m_painter.setPen(qpen);
+    return previous;
+}
+
+ExBrush CQtPainterDC::SelectBrush(const ExBrush& brush) {
+    const ExBrush previous = m_brush;
+    m_brush = brush;
+    switch (brush.kind) {
+    case ExBrush::Kind::Null:
+        m_painter.setBrush(Qt::NoBrush);
+        break;
+    case ExBrush::Kind::Solid:
+        m_painter.setBrush(ToQColor(brush.color));
+        break;
+    case ExBrush::Kind::Hatch:
+        m_painter.setBrush(QBrush(ToQColor(brush.color), ToQtHatch(brush.hatch)));
+        break;
+    }
+    return previous;
+}
+
+void CQtPainterDC::SetTransparentBackground(bool transparent) {
+    m_painter.setBackgroundMode(transparent ? Qt::TransparentMode : Qt::OpaqueMode);
+}
+
+void CQtPainterDC::Polyline(const ExPoint* points, int count) {
+    if (count < 2) {
+        return;
+    }
+    QPolygonF polygon;
+    polygon.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        polygon << Map(points[i]);
+    }
+    m_painter.drawPolyline(polygon);
+}
+
+void CQtPainterDC::Polygon(const ExPoint* points, int count) {
+    if (count < 2) {
+        return;
+    }
+    QPolygonF polygon;
+    polygon.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        polygon << Map(points[i]);
+    }
+    m_painter.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void CQtPainterDC::Ellipse(const ExRect& bounds) {
+    m_painter.drawEllipse(MapRect(bounds));
+}
+
+void CQtPainterDC::FillRect(const ExRect& rect, ExColor color) {
+    m_painter.fillRect(MapRect(rect), ToQColor(color));
+}
+
+void CQtPainterDC::TextOut(int x, int y, const std::string& text, const ExFont& font,
+                           ExColor color) {
+    QFont qfont(QString::fromStdString(font.face));
+    qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(DeviceLength(font.height)))));
+    qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight / 10 * 10, 100, 900)));
+    m_painter.save();
+    m_painter.setFont(qfont);
+    m_painter.setPen(ToQColor(color));
+    m_painter.translate(Map({x, y}));
+    m_painter.rotate(-font.escapement / 10.0);
+    m_painter.drawText(QPointF(0, m_painter.fontMetrics().ascent()), QString::fromStdString(text));
+    m_painter.restore();
+}

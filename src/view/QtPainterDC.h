@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ExDC.h"
+
+#include <QBrush>
+#include <QPen>
+#include <QTransform>
+
+class QPainter;
+
+// The drawing surface on a QPainter: screen layers, printers, PDF and pictures. Elements draw
+// in view units (0.01 mm on the screen, y up); a transform maps them to device pixels. A pen
+// narrower than one device pixel still draws one pixel, as on the classic display.
+class CQtPainterDC final : public CExDC {
+public:
+    CQtPainterDC(QPainter& painter, const QTransform& viewToDevice);
+
+    // The transform for a device of the given resolution whose top-left pixel shows the view
+    // point topLeft.
+    static QTransform ViewToDevice(double dpi, ExPoint topLeft);
+
+    ExPen SelectPen(const ExPen& pen) override;
+    ExBrush SelectBrush(const ExBrush& brush) override;
+    void SetTransparentBackground(bool transparent) override;
+    void Polyline(const ExPoint* points, int count) override;
+    void Polygon(const ExPoint* points, int count) override;
+    void Ellipse(const ExRect& bounds) override;
+    void FillRect(const ExRect& rect, ExColor color) override;
+    void TextOut(int x, int y, const std::string& text, const ExFont& font, ExColor color) override;
+
+    static QColor ToQColor(ExColor color);
+
+private:
+    QPointF Map(ExPoint point) const;
+    QRectF MapRect(const ExRect& rect) const;
+    double DeviceLength(int viewLength) const;
+
+    QPainter& m_painter;
+    QTransform m_transform;
+    ExPen m_pen;
+    ExBrush m_brush;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ExDC.h"
+
+#include <string>
+#include <vector>
+
+// A drawing surface that remembers every call, for checking what an element draws.
+class RecordingDC final : public CExDC {
+public:
+    struct Call {
+        std::string op;
+        std::vector<ExPoint> points;
+        ExPen pen;
+        ExBrush brush;
+    };
+
+    ExPen SelectPen(const ExPen& pen) override {
+        const ExPen previous = m_pen;
+        m_pen = pen;
+        return previous;
+    }
+    ExBrush SelectBrush(const ExBrush& brush) override {
+        const ExBrush previous = m_brush;
+        m_brush = brush;
+        return previous;
+    }
+    void SetTransparentBackground(bool) override {}
+    void Polyline(const ExPoint* points, int count) override { Record("Polyline", points, count); }
+    void Polygon(const ExPoint* points, int count) override { Record("Polygon", points, count); }
+    void Ellipse(const ExRect& r) override {
+        const ExPoint corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+        Record("Ellipse", corners, 2);
+    }
+    void FillRect(const ExRect& r, ExColor) override {
+        const ExPoint corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+        Record("FillRect", corners, 2);
+    }
+    void TextOut(int x, int y, const std::string&, const ExFont&, ExColor) override {
+        const ExPoint at{x, y};
+        Record("TextOut", &at, 1);
+    }
+
+    const std::vector<Call>& Calls() const { return m_calls; }
+    const ExPen& CurrentPen() const { return m_pen; }
+    const ExBrush& CurrentBrush() const { return m_brush; }
+
+private:
+    void Record(const char* op, const ExPoint* points, int count) {
+        m_calls.push_back({op, std::vector<ExPoint>(points, points + count), m_pen, m_brush});
+    }
+
+    ExPen m_pen;
+    ExBrush m_brush;
+    std::vector<Call> m_calls;
+};

@@ -1,0 +1,90 @@
+#include "QtPainterDC.h"
+#include "ExHeadlessView.h"
+#include "ExParts.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// The square shape spanning the whole element.
+void LoadSquare(CExParts& part) {
+    const char records[] = {0, 0, 0, -1, 0, -1, // move (-256, -256)
+                            1, 0, 0, 1,  0, -1, // line (256, -256)
+                            1, 0, 0, 1,  0, 1,  // line (256, 256)
+                            1, 0, 0, -1, 0, 1,  // line (-256, 256)
+                            1, 0, 0, -1, 0, -1, // line (-256, -256)
+                            7, 0, 0, 0,  0, 0};
+    part.LoadShape(records, sizeof records);
+}
+
+int CountDark(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+} // namespace
+
+class QtPainterDCTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void squarePartDrawsItsOutlineOnly() {
+        // A 1 m square centred at (1 m, 1 m), shown at 1/100: 10 mm on screen = 37.8 pixels.
+        CExHeadlessView view(100, 25, 25, 96);
+        ExActiveViewScope active(&view);
+        CExParts part;
+        LoadSquare(part);
+        part.SetWidth(100000);
+        part.SetHeight(100000);
+        part.SetPosition(100000, 100000);
+        part.UpdateParts();
+
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            // The device's top-left pixel shows view point (0, 2000): the sheet's (0, 2 m).
+            CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 2000}));
+            QCOMPARE(part.DrawParts(&dc), 1);
+        }
+        // The outline runs from view 500 to 1500 in both axes: pixels about 19 to 57.
+        QCOMPARE(qGray(image.pixel(19, 38)), 0);
+        QCOMPARE(qGray(image.pixel(57, 38)), 0);
+        QCOMPARE(qGray(image.pixel(38, 19)), 0);
+        QCOMPARE(qGray(image.pixel(38, 57)), 0);
+        QCOMPARE(qGray(image.pixel(38, 38)), 255);
+        QCOMPARE(qGray(image.pixel(80, 80)), 255);
+        // Four one-pixel sides of about 38 pixels, nothing else.
+        const int dark = CountDark(image);
+        QVERIFY2(dark >= 4 * 36 && dark <= 4 * 40, qPrintable(QString::number(dark)));
+    }
+
+    void thinPensStillDrawOnePixelAndWidePensScale() {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+        dc.SelectPen({kPenSolid, 1, 0});
+        const ExPoint thin[2] = {{0, 500}, {1000, 500}};
+        dc.Polyline(thin, 2);
+        dc.SelectPen({kPenSolid, 265, 0xFF}); // ten pixels wide, red
+        const ExPoint wide[2] = {{500, 0}, {500, 1000}};
+        dc.Polyline(wide, 2);
+        painter.end();
+        QCOMPARE(image.pixelColor(5, 19), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(5, 17), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(15, 5), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(23, 5), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(27, 5), QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(QtPainterDCTest)
+#include "QtPainterDCTest.moc"
