@@ -12,6 +12,8 @@ const char* CExFileException::what() const noexcept {
         return "unexpected end of file";
     case Cause::BadCount:
         return "impossible count";
+    case Cause::BadFormat:
+        return "not a drawing of a known format";
     case Cause::WriteFailed:
         return "write failed";
     }

@@ -10,7 +10,7 @@
 // A read or write failure of a drawing or shape stream: the platform's file exception.
 class CExFileException : public std::exception {
 public:
-    enum class Cause { EndOfFile, BadCount, WriteFailed };
+    enum class Cause { EndOfFile, BadCount, BadFormat, WriteFailed };
 
     explicit CExFileException(Cause cause) : m_cause(cause) {}
     const char* what() const noexcept override;

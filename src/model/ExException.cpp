@@ -22,10 +22,8 @@ const char* ModuleName(const char* path) {
     return slash ? slash + 1 : path;
 }
 
-CExException::CExException(const char* file, int line) : m_pszFile(file), m_nLine(line) {}
-
-CExException::CExException(std::source_location where)
-    : CExException(ModuleName(where.file_name()), static_cast<int>(where.line())) {}
+CExException::CExException(const char* file, int line)
+    : m_pszFile(ModuleName(file)), m_nLine(line) {}
 
 std::string CExException::WriteLog() const {
     return std::string(m_pszFile ? m_pszFile : "") + " - " + std::to_string(m_nLine) + " ";
@@ -33,7 +31,7 @@ std::string CExException::WriteLog() const {
 
 void CExException::Log(const char* file, int line) {
     WriteReportLine(*this);
-    m_pszFile = file;
+    m_pszFile = ModuleName(file);
     m_nLine = line;
     m_bReported = 1;
 }
@@ -43,9 +41,8 @@ void CExException::ReportUnexpected(const char* file, int line) {
     Log(file, line);
 }
 
-void ReportCaughtException(std::source_location where) noexcept {
-    const char* module = ModuleName(where.file_name());
-    const int line = static_cast<int>(where.line());
+void ReportCaughtException(const char* file, int line) noexcept {
+    const char* module = ModuleName(file);
     try {
         try {
             throw;

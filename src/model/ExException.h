@@ -1,7 +1,6 @@
 #pragma once
 
 #include <exception>
-#include <source_location>
 #include <string>
 
 // The application's own exception. It remembers where it was raised and, after each report,
@@ -10,15 +9,15 @@
 // the handler before.
 class CExException : public std::exception {
 public:
-    CExException(const char* file, int line);
-    explicit CExException(std::source_location where = std::source_location::current());
+    // Without arguments, the place is where the exception is constructed.
+    explicit CExException(const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
     const char* what() const noexcept override { return "CExException"; }
 
     // Writes the log line and moves the remembered place to the given handler. No message.
-    void Log(const char* file, int line);
+    void Log(const char* file = __builtin_FILE(), int line = __builtin_LINE());
     // Shows the unexpected-error message, then logs like Log.
-    void ReportUnexpected(const char* file, int line);
+    void ReportUnexpected(const char* file = __builtin_FILE(), int line = __builtin_LINE());
 
     // The text this exception contributes to a log line: file, " - ", line, one space.
     std::string WriteLog() const;
@@ -36,7 +35,9 @@ private:
 // The handler convention, for use inside a catch block: an exception of the program or of the
 // platform (file, memory) is logged with the handler's place; any other failure is wrapped in a
 // CExException, reported with the unexpected-error message and logged. Never throws.
-void ReportCaughtException(std::source_location where = std::source_location::current()) noexcept;
+// The place reported is the caller's.
+void ReportCaughtException(const char* file = __builtin_FILE(),
+                           int line = __builtin_LINE()) noexcept;
 
 // The module name written to the log: the source file name without its folders.
 const char* ModuleName(const char* path);

@@ -95,6 +95,12 @@ public:
     virtual void CalcExtent();
     virtual void CalcFrameRegion();
 
+    // Hooks of the drawing file: an element learns the file's version string before it reads
+    // its record, and one that refers to other elements by their position in the file turns
+    // those positions into elements once the whole list is read.
+    virtual void SetFileVersion(const std::string& /*version*/) {}
+    virtual void ResolveReferences(const std::vector<CExParts*>& /*elements*/) {}
+
     void SetWidth(int width) { m_nWidth = width; }
     void SetHeight(int height) { m_nHeight = height; }
     int GetRotation() const { return m_nRotation; }

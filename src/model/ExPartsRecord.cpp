@@ -74,7 +74,6 @@ void CExParts::Serialize(CExArchive& ar) {
                                  ExMessageIcon::Stop, ExMessageButtons::Ok);
         throw CExException();
     } catch (...) {
-        CExException here;
-        here.ReportUnexpected(here.File(), here.Line());
+        CExException().ReportUnexpected();
     }
 }

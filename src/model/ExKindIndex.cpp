@@ -1,0 +1,40 @@
+#include "ExKindIndex.h"
+
+#include "ExGeneralParts.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, ExKind>, 9> kClassNames = {{
+    {"CExOuterWallParts", ExKind::OuterWall},
+    {"CExRoomParts", ExKind::Room},
+    {"CExPillarParts", ExKind::Pillar},
+    {"CExGeneralParts", ExKind::General},
+    {"CExWiringParts", ExKind::Wiring},
+    {"CExStringParts", ExKind::String},
+    {"CExImageParts", ExKind::Image},
+    {"CExArea", ExKind::Area},
+    {"CExMeasure", ExKind::Measure},
+}};
+
+} // namespace
+
+ExKind KindOfClassName(std::string_view className) {
+    for (const auto& [name, kind] : kClassNames) {
+        if (name == className) {
+            return kind;
+        }
+    }
+    return ExKind::None;
+}
+
+std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
+    switch (kind) {
+    case ExKind::General:
+        return std::make_unique<CExGeneralParts>();
+    default:
+        return nullptr;
+    }
+}

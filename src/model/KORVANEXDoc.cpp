@@ -1,0 +1,219 @@
+#include "KORVANEXDoc.h"
+
+#include "ExAppServices.h"
+#include "ExArchive.h"
+#include "ExException.h"
+#include "ExFileIO.h"
+#include "ExKindIndex.h"
+#include "ExParts.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kSignatureSize = 8;
+// The smallest element record: a class name of one byte and its count.
+constexpr std::size_t kMinElementRecord = 5;
+
+void Erase(std::vector<CExParts*>& list, const CExParts* element) {
+    list.erase(std::remove(list.begin(), list.end(), element), list.end());
+}
+
+} // namespace
+
+CKORVANEXDoc::CKORVANEXDoc() = default;
+
+CKORVANEXDoc::~CKORVANEXDoc() {
+    RemoveAllElements();
+}
+
+ExViewSettings CKORVANEXDoc::TakePendingViewSettings() {
+    m_bPendingViewSettings = false;
+    return m_viewSettings;
+}
+
+CExParts* CKORVANEXDoc::AddElement(std::unique_ptr<CExParts> element) {
+    m_lstParts.push_back(std::move(element));
+    return m_lstParts.back().get();
+}
+
+std::unique_ptr<CExParts> CKORVANEXDoc::RemoveElement(const CExParts* element) {
+    const int index = FindElement(element);
+    if (index < 0) {
+        return nullptr;
+    }
+    Erase(m_lstSelect, element);
+    Erase(m_lstWork, element);
+    Erase(m_lstCopy, element);
+    std::unique_ptr<CExParts> removed = std::move(m_lstParts[static_cast<std::size_t>(index)]);
+    m_lstParts.erase(m_lstParts.begin() + index);
+    return removed;
+}
+
+int CKORVANEXDoc::FindElement(const CExParts* element) const {
+    const auto found = std::find_if(m_lstParts.begin(), m_lstParts.end(),
+                                    [&](const auto& owned) { return owned.get() == element; });
+    return found == m_lstParts.end() ? -1 : static_cast<int>(found - m_lstParts.begin());
+}
+
+void CKORVANEXDoc::RemoveAllElements() {
+    m_lstSelect.clear();
+    m_lstWork.clear();
+    m_lstCopy.clear();
+    m_lstParts.clear();
+}
+
+void CKORVANEXDoc::AddObserver(CExDocObserver* observer) {
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
+        m_observers.push_back(observer);
+    }
+}
+
+void CKORVANEXDoc::RemoveObserver(CExDocObserver* observer) {
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer),
+                      m_observers.end());
+}
+
+void CKORVANEXDoc::UpdateAllViews(CExDocObserver* sender, int hint, void* object) {
+    // An observer may remove itself while being told.
+    const std::vector<CExDocObserver*> observers = m_observers;
+    for (CExDocObserver* observer : observers) {
+        if (observer != sender) {
+            observer->OnDocumentUpdate(sender, hint, object);
+        }
+    }
+}
+
+// The drawing file:
+//   8 bytes "KORVNEX\0", string version, int32 view mode, int32 editing tool,
+//   int32 centre x, y, zoom, zoom index, view scale, sheet width, sheet height (metres),
+//   int32 grid, rulers, areas shown, int32 element count C, then C element records, each
+//   headed by its class name.
+void CKORVANEXDoc::StoreTo(CExArchive& ar) {
+    ar.WriteBytes(std::string_view(kSignature, kSignatureSize));
+    ar.WriteString(kFileVersion);
+    ar.WriteInt32(m_nViewMode);
+    ar.WriteInt32(m_nEditTool);
+    const ExViewSettings& v = m_viewSettings;
+    for (const int value : {v.center.x, v.center.y, v.zoom, v.zoomIndex, v.viewScale, v.mapWidth,
+                            v.mapHeight, v.showGrid, v.showMeasure, v.showArea}) {
+        ar.WriteInt32(value);
+    }
+    const auto onSheet =
+        std::count_if(m_lstParts.begin(), m_lstParts.end(),
+                      [](const auto& element) { return element->IsInDrawing() != 0; });
+    ar.WriteInt32(static_cast<std::int32_t>(onSheet));
+    for (const auto& element : m_lstParts) {
+        if (element->IsInDrawing()) {
+            element->Serialize(ar);
+        }
+    }
+}
+
+void CKORVANEXDoc::LoadFrom(CExArchive& ar) {
+    const std::string_view signature = ar.ReadBytes(kSignatureSize);
+    if (signature.substr(0, signature.find('\0')) != kSignature) {
+        throw CExFileException(CExFileException::Cause::BadFormat);
+    }
+    m_strFileVersion = ar.ReadString();
+    m_nViewMode = ar.ReadInt32();
+    m_nEditTool = ar.ReadInt32();
+    ExViewSettings& v = m_viewSettings;
+    for (int* field : {&v.center.x, &v.center.y, &v.zoom, &v.zoomIndex, &v.viewScale, &v.mapWidth,
+                       &v.mapHeight, &v.showGrid, &v.showMeasure, &v.showArea}) {
+        *field = ar.ReadInt32();
+    }
+    m_bPendingViewSettings = true;
+
+    const std::int32_t count = ar.ReadCount(kMinElementRecord);
+    std::vector<CExParts*> referrers;
+    for (std::int32_t i = 0; i < count; ++i) {
+        const ExKind kind = KindOfClassName(ar.ReadString());
+        std::unique_ptr<CExParts> element = CreateElementOfKind(kind);
+        if (!element) {
+            // Records carry no lengths: an unknown kind cannot be skipped.
+            throw CExFileException(CExFileException::Cause::BadFormat);
+        }
+        element->SetFileVersion(m_strFileVersion);
+        try {
+            element->Serialize(ar);
+        } catch (CExException& failure) {
+            // The element has shown its message: the drawing opens with what came before.
+            failure.Log();
+            m_bComplete = false;
+            break;
+        }
+        if (kind == ExKind::Measure) {
+            referrers.push_back(element.get());
+        }
+        AddElement(std::move(element));
+    }
+    std::vector<CExParts*> elements;
+    elements.reserve(m_lstParts.size());
+    for (const auto& element : m_lstParts) {
+        elements.push_back(element.get());
+    }
+    for (CExParts* referrer : referrers) {
+        referrer->ResolveReferences(elements);
+    }
+}
+
+void CKORVANEXDoc::Serialize(CExArchive& ar) {
+    try {
+        m_bComplete = true;
+        if (ar.IsStoring()) {
+            StoreTo(ar);
+        } else {
+            LoadFrom(ar);
+        }
+    } catch (const CExFileException&) {
+        AppServices().MessageBox(ar.IsStoring() ? exmsg::kSaveFailed : exmsg::kReadFailed,
+                                 ExMessageIcon::Stop, ExMessageButtons::Ok);
+        throw CExException();
+    } catch (CExException& failure) {
+        // An element could not write itself and has said so: the save is incomplete.
+        failure.Log();
+        m_bComplete = false;
+    } catch (...) {
+        CExException().ReportUnexpected();
+    }
+}
+
+bool CKORVANEXDoc::OnOpenDocument(const std::filesystem::path& fileName) {
+    RemoveAllElements();
+    const std::optional<std::string> bytes = exfile::ReadWholeFile(fileName);
+    if (!bytes) {
+        AppServices().MessageBox(exmsg::kReadFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        return false;
+    }
+    try {
+        CExArchive ar(*bytes);
+        Serialize(ar);
+    } catch (CExException& failure) {
+        failure.Log();
+        RemoveAllElements();
+        return false;
+    }
+    m_bModified = false;
+    return true;
+}
+
+bool CKORVANEXDoc::OnSaveDocument(const std::filesystem::path& fileName) {
+    CExArchive ar;
+    try {
+        Serialize(ar);
+    } catch (CExException& failure) {
+        failure.Log();
+        return false;
+    }
+    if (!m_bComplete) {
+        return false;
+    }
+    if (!exfile::WriteFileSafely(fileName, ar.Stored())) {
+        AppServices().MessageBox(exmsg::kSaveFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        return false;
+    }
+    m_bModified = false;
+    return true;
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "ExTypes.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CExArchive;
+class CExParts;
+
+// The view settings a drawing file carries: what the active view supplies on saving and what a
+// loaded drawing hands to its view when the view is first laid out.
+struct ExViewSettings {
+    ExPoint center;      // drawing point under the centre of the view
+    int zoom = 100;      // divisor chosen by the user
+    int zoomIndex = 6;   // preset index (1 = typed value)
+    int viewScale = 100; // divisor applied by the conversions
+    int mapWidth = 25;   // drawing sheet in whole metres
+    int mapHeight = 25;
+    int showGrid = 1;
+    int showMeasure = 1;
+    int showArea = 1;
+
+    friend bool operator==(const ExViewSettings&, const ExViewSettings&) = default;
+};
+
+// Told by the document when something changed; views implement it. Hints: 0 general, 6 zoom
+// changed, 7 library part dragged, 8 drag moved, 9 dropped or cancelled, 11 redraw all.
+class CExDocObserver {
+public:
+    virtual ~CExDocObserver() = default;
+    virtual void OnDocumentUpdate(CExDocObserver* sender, int hint, void* object) = 0;
+};
+
+namespace exhint {
+inline constexpr int kGeneral = 0;
+inline constexpr int kZoomChanged = 6;
+inline constexpr int kDragStarted = 7;
+inline constexpr int kDragMoved = 8;
+inline constexpr int kDropped = 9;
+inline constexpr int kRedrawAll = 11;
+} // namespace exhint
+
+namespace excommand {
+inline constexpr int kLayoutView = 33009;
+inline constexpr int kWiringView = 33010;
+inline constexpr int kSelectTool = 32781;
+inline constexpr int kPanTool = 32783;
+inline constexpr int kZoomTool = 32784;
+inline constexpr int kVertexTool = 32898;
+} // namespace excommand
+
+// One open drawing: the elements it owns in drawing order (first = bottom), the selection and
+// working lists that refer to them, the view mode and editing tool, and the drawing file.
+class CKORVANEXDoc {
+public:
+    static constexpr const char* kSignature = "KORVNEX";
+    static constexpr const char* kFileVersion = "1.1.2.0";
+
+    CKORVANEXDoc();
+    ~CKORVANEXDoc();
+    CKORVANEXDoc(const CKORVANEXDoc&) = delete;
+    CKORVANEXDoc& operator=(const CKORVANEXDoc&) = delete;
+
+    // Writes or reads the whole drawing. Storing writes the view settings set beforehand and
+    // the elements on the sheet; loading fills the element list and the pending view settings.
+    // A file error shows its message and raises a CExException. A failing element record ends
+    // the work early (see IsComplete): a drawing then opens with the elements read before it.
+    void Serialize(CExArchive& ar);
+
+    // Reads a drawing file; false (after a message) when it cannot be read.
+    bool OnOpenDocument(const std::filesystem::path& fileName);
+    // Writes the drawing to a temporary file beside the target and renames it over the target
+    // only when everything was written; false (after a message) otherwise, leaving the old file.
+    bool OnSaveDocument(const std::filesystem::path& fileName);
+
+    const std::string& GetFileVersion() const { return m_strFileVersion; }
+    // Whether the last Serialize handled every element record.
+    bool IsComplete() const { return m_bComplete; }
+
+    int GetViewMode() const { return m_nViewMode; }
+    void SetViewMode(int command) { m_nViewMode = command; }
+    int GetEditTool() const { return m_nEditTool; }
+    void SetEditTool(int command) { m_nEditTool = command; }
+
+    // Saving takes these from the active view; loading leaves the file's values here.
+    ExViewSettings& ViewSettings() { return m_viewSettings; }
+    const ExViewSettings& ViewSettings() const { return m_viewSettings; }
+    bool HasPendingViewSettings() const { return m_bPendingViewSettings; }
+    ExViewSettings TakePendingViewSettings();
+
+    const std::vector<std::unique_ptr<CExParts>>& Elements() const { return m_lstParts; }
+    std::size_t GetElementCount() const { return m_lstParts.size(); }
+    CExParts* ElementAt(std::size_t index) const { return m_lstParts.at(index).get(); }
+    CExParts* AddElement(std::unique_ptr<CExParts> element);
+    // Removes an element from every list and hands it to the caller; null if it is not ours.
+    std::unique_ptr<CExParts> RemoveElement(const CExParts* element);
+    // Position in drawing order, or -1.
+    int FindElement(const CExParts* element) const;
+    void RemoveAllElements();
+
+    std::vector<CExParts*>& SelectionList() { return m_lstSelect; }
+    std::vector<CExParts*>& WorkList() { return m_lstWork; }
+    std::vector<CExParts*>& CopyList() { return m_lstCopy; }
+
+    void AddObserver(CExDocObserver* observer);
+    void RemoveObserver(CExDocObserver* observer);
+    // Tells every observer but the sender.
+    void UpdateAllViews(CExDocObserver* sender, int hint = exhint::kGeneral,
+                        void* object = nullptr);
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+
+private:
+    void StoreTo(CExArchive& ar);
+    void LoadFrom(CExArchive& ar);
+
+    std::string m_strFileVersion;
+    std::vector<std::unique_ptr<CExParts>> m_lstParts;
+    std::vector<CExParts*> m_lstSelect;
+    std::vector<CExParts*> m_lstWork;
+    std::vector<CExParts*> m_lstCopy;
+    int m_nViewMode = excommand::kLayoutView;
+    int m_nEditTool = excommand::kSelectTool;
+    ExViewSettings m_viewSettings;
+    bool m_bPendingViewSettings = false;
+    bool m_bComplete = true;
+    bool m_bModified = false;
+    std::vector<CExDocObserver*> m_observers;
+};
