@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <vector>
 
 namespace {
 
@@ -38,42 +37,44 @@ void CExGeneralParts::Serialize(CExArchive& ar) {
     CExParts::Serialize(ar);
 }
 
-int LoadShapeFile(CExParts& part, const std::filesystem::path& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
-        return 0;
-    }
-    unsigned char header[kHeaderSize];
-    if (!file.read(reinterpret_cast<char*>(header), 1) || header[0] != kShapeFileFormat) {
-        return 0;
-    }
-    if (!file.read(reinterpret_cast<char*>(header) + 1, kHeaderSize - 1)) {
+int LoadShapeBytes(CExParts& part, std::string_view bytes) {
+    if (bytes.empty() || static_cast<unsigned char>(bytes[0]) != kShapeFileFormat ||
+        bytes.size() < kHeaderSize) {
         return 0;
     }
     try {
+        const auto* header = reinterpret_cast<const unsigned char*>(bytes.data());
         part.SetPartsCode(Int32At(header + 1));
         part.SetColor(ExRgb(header[6], header[7], header[8]));
         const std::int32_t size = Int32At(header + 9);
         part.SetWidth(size);
         part.SetHeight(size);
-
-        std::error_code error;
-        const std::uintmax_t fileSize = std::filesystem::file_size(fileName, error);
-        if (error || fileSize < kHeaderSize) {
-            return 0;
-        }
-        // Records beyond the reader's limit would be ignored anyway: do not load them.
-        const std::size_t rest =
-            static_cast<std::size_t>(std::min(fileSize - kHeaderSize, kMaxShapeBytes));
-        std::vector<char> records(rest);
-        if (!file.read(records.data(), static_cast<std::streamsize>(rest))) {
-            return 0;
-        }
+        const std::string_view records =
+            bytes.substr(kHeaderSize, static_cast<std::size_t>(kMaxShapeBytes));
         part.LoadShape(records.data(), static_cast<unsigned>(records.size()));
     } catch (...) {
         ReportCaughtException();
     }
     return 1;
+}
+
+int LoadShapeFile(CExParts& part, const std::filesystem::path& fileName) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error)) {
+        return 0;
+    }
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file) {
+        return 0;
+    }
+    // Records beyond the reader's limit would be ignored anyway: they are not even read.
+    std::string bytes(kHeaderSize + static_cast<std::size_t>(kMaxShapeBytes), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.bad()) {
+        return 0;
+    }
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return LoadShapeBytes(part, bytes);
 }
 
 bool IsShapeFileName(std::string_view fileName) {

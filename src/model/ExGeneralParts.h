@@ -22,6 +22,8 @@ public:
 //   byte 0 format (16), int32 parts code, byte unused, bytes red, green, blue,
 //   int32 size (width and height), then 6-byte shape records to the end of the file.
 int LoadShapeFile(CExParts& part, const std::filesystem::path& fileName);
+// The same for the bytes of a shape file already in memory.
+int LoadShapeBytes(CExParts& part, std::string_view bytes);
 
 // Whether a file name ends in ".qvf", in any letter case.
 bool IsShapeFileName(std::string_view fileName);

@@ -1,0 +1,65 @@
+#include "DrawingDump.h"
+
+#include "Cp932.h"
+#include "ExHeadlessView.h"
+#include "ExParts.h"
+#include "KORVANEXDoc.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kDumpDpi = 96;
+
+// A stored divisor or sheet outside what the view accepts is shown as the view would use it.
+CExHeadlessView ViewFor(const ExViewSettings& settings) {
+    return CExHeadlessView(std::clamp(settings.viewScale, 10, 3000),
+                           std::clamp(settings.mapWidth, 1, 1000),
+                           std::clamp(settings.mapHeight, 1, 1000), kDumpDpi);
+}
+
+nlohmann::ordered_json DumpElement(std::size_t index, CExParts& element) {
+    element.UpdateParts();
+    element.RecalcParts();
+    const ExPoint position = element.GetPosition();
+    return {
+        {"index", index},
+        {"kind", element.GetRuntimeClassName()},
+        {"code", element.GetPartsCode()},
+        {"name", cp932::ToUtf8(element.GetPartsName())},
+        {"position", {position.x, position.y}},
+        {"width", element.GetWidth()},
+        {"height", element.GetHeight()},
+        {"angle", element.GetAngle()},
+        {"color", element.GetColor()},
+        {"lines", element.DrawLines().size()},
+    };
+}
+
+} // namespace
+
+nlohmann::ordered_json DumpDrawing(CKORVANEXDoc& doc) {
+    const ExViewSettings& v = doc.ViewSettings();
+    CExHeadlessView view = ViewFor(v);
+    ExActiveViewScope active(&view);
+
+    nlohmann::ordered_json elements = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < doc.GetElementCount(); ++i) {
+        elements.push_back(DumpElement(i, *doc.ElementAt(i)));
+    }
+    return {
+        {"version", cp932::ToUtf8(doc.GetFileVersion())},
+        {"complete", doc.IsComplete()},
+        {"viewMode", doc.GetViewMode()},
+        {"tool", doc.GetEditTool()},
+        {"center", {v.center.x, v.center.y}},
+        {"zoom", v.zoom},
+        {"zoomIndex", v.zoomIndex},
+        {"viewScale", v.viewScale},
+        {"sheet", {v.mapWidth, v.mapHeight}},
+        {"showGrid", v.showGrid},
+        {"showMeasure", v.showMeasure},
+        {"showArea", v.showArea},
+        {"elements", std::move(elements)},
+    };
+}

@@ -1,0 +1,136 @@
+#include "DrawingDump.h"
+#include "ExGeneralParts.h"
+#include "ExHeadlessView.h"
+#include "KORVANEXDoc.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kSquare[] = {0, 0, 0, -1, 0, -1, 1, 0, 0, 1,  0, -1, 1, 0, 0, 1, 0, 1,
+                        1, 0, 0, -1, 0, 1,  1, 0, 0, -1, 0, -1, 7, 0, 0, 0, 0, 0};
+
+void MakeDrawing(CKORVANEXDoc& doc) {
+    auto part = std::make_unique<CExGeneralParts>();
+    part->LoadShape(kSquare, sizeof kSquare);
+    part->SetPartsCode(70101);
+    part->SetPartsName("\x8a\xf7"); // 机
+    part->SetColor(0x123456);
+    part->SetPosition(150000, 250000);
+    part->SetAngle(15);
+    doc.AddElement(std::move(part));
+    doc.ViewSettings() = {{7, 8}, 50, 8, 50, 30, 20, 1, 0, 1};
+}
+
+struct ToolRun {
+    int exitCode;
+    std::string output;
+};
+
+// Runs qlptool with stdout captured and stderr sent to a file.
+ToolRun RunTool(const std::string& arguments, const fs::path& errors) {
+    const std::string command =
+        std::string(QLPTOOL_PATH) + " " + arguments + " 2>" + errors.string();
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    std::array<char, 4096> buffer;
+    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get())) {
+        output.append(buffer.data(), n);
+    }
+    const int status = pclose(pipe.release());
+    return {WEXITSTATUS(status), output};
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class QlptoolTest : public ::testing::Test {
+protected:
+    TempFolder m_temp;
+    const fs::path& m_folder = m_temp.Path();
+};
+
+TEST_F(QlptoolTest, DumpDescribesTheDrawingAndItsUpdatedElements) {
+    CKORVANEXDoc doc;
+    MakeDrawing(doc);
+    const nlohmann::ordered_json dump = DumpDrawing(doc);
+    EXPECT_EQ(dump["version"], "");
+    EXPECT_EQ(dump["viewMode"], 33009);
+    EXPECT_EQ(dump["center"], nlohmann::json::array({7, 8}));
+    EXPECT_EQ(dump["sheet"], nlohmann::json::array({30, 20}));
+    EXPECT_EQ(dump["showMeasure"], 0);
+    ASSERT_EQ(dump["elements"].size(), 1u);
+    const auto& element = dump["elements"][0];
+    EXPECT_EQ(element["index"], 0);
+    EXPECT_EQ(element["kind"], "CExGeneralParts");
+    EXPECT_EQ(element["code"], 70101);
+    EXPECT_EQ(element["name"], "机");
+    EXPECT_EQ(element["position"], nlohmann::json::array({150000, 250000}));
+    EXPECT_EQ(element["angle"], 15);
+    EXPECT_EQ(element["color"], 0x123456);
+    EXPECT_EQ(element["lines"], 4);
+    EXPECT_EQ(doc.ElementAt(0)->GetRedrawFlag(), 1);
+    EXPECT_NE(doc.ElementAt(0)->DrawLines()[0].viewStart, (ExPoint{}))
+        << "the dump brings the geometry up to date";
+}
+
+TEST_F(QlptoolTest, CommandLinePrintsJsonOrOneErrorLine) {
+    CKORVANEXDoc doc;
+    MakeDrawing(doc);
+    CExHeadlessView view(50, 30, 20);
+    ExActiveViewScope active(&view);
+    ASSERT_TRUE(doc.OnSaveDocument(m_folder / "plan.qlp"));
+
+    const ToolRun ok = RunTool("dump " + (m_folder / "plan.qlp").string(), m_folder / "err.txt");
+    EXPECT_EQ(ok.exitCode, 0);
+    const auto parsed = nlohmann::json::parse(ok.output);
+    EXPECT_EQ(parsed["version"], "1.1.2.0");
+    EXPECT_EQ(parsed["complete"], true);
+    EXPECT_EQ(parsed["elements"][0]["name"], "机");
+    EXPECT_EQ(ReadFile(m_folder / "err.txt"), "");
+
+    std::ofstream(m_folder / "bad.qlp", std::ios::binary) << "NOTADRAWING-AT-ALL";
+    const ToolRun bad = RunTool("dump " + (m_folder / "bad.qlp").string(), m_folder / "err.txt");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.output, "");
+    const std::string error = ReadFile(m_folder / "err.txt");
+    EXPECT_NE(error.find("ファイル読み込みに失敗しました"), std::string::npos);
+    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1);
+
+    const ToolRun missing =
+        RunTool("dump " + (m_folder / "none.qlp").string(), m_folder / "err.txt");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.output, "");
+}
+
+TEST_F(QlptoolTest, DamagedLastElementStillDumpsTheOthers) {
+    CKORVANEXDoc doc;
+    MakeDrawing(doc);
+    MakeDrawing(doc);
+    CExHeadlessView view(50, 30, 20);
+    ExActiveViewScope active(&view);
+    ASSERT_TRUE(doc.OnSaveDocument(m_folder / "plan.qlp"));
+    const std::string bytes = ReadFile(m_folder / "plan.qlp");
+    std::ofstream(m_folder / "cut.qlp", std::ios::binary) << bytes.substr(0, bytes.size() - 10);
+
+    const ToolRun run = RunTool("dump " + (m_folder / "cut.qlp").string(), m_folder / "err.txt");
+    EXPECT_EQ(run.exitCode, 0);
+    const auto parsed = nlohmann::json::parse(run.output);
+    EXPECT_EQ(parsed["complete"], false);
+    EXPECT_EQ(parsed["elements"].size(), 1u);
+    EXPECT_NE(ReadFile(m_folder / "err.txt").find("damaged"), std::string::npos);
+}
+
+} // namespace
