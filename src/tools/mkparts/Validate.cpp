@@ -26,7 +26,8 @@ std::string What(const Part& part) {
 bool IsFileNameSafe(std::string_view name) {
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != name.npos) {
+        if (byte < 0x20 || byte == 0x7F ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
             return false;
         }
     }
