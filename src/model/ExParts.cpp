@@ -15,9 +15,9 @@ constexpr int kDivideFirstAbove = 99999;
 
 int ScaleCoordinate(int value, int size) {
     if (size > kDivideFirstAbove) {
-        return (size / 512) * value;
+        return WrapToInt32(std::int64_t(size / 512) * value);
     }
-    return value * size / 512;
+    return WrapToInt32(std::int64_t(value) * size / 512);
 }
 
 std::int16_t ReadInt16(const char* bytes) {
@@ -40,15 +40,15 @@ void CExParts::ScalePoint(ExPoint& point) const {
 void CExParts::RotatePoint(ExPoint& point, double sine, double cosine) const {
     const double x = point.x;
     const double y = point.y;
-    point.x = static_cast<int>(x * cosine - y * sine);
-    point.y = static_cast<int>(y * cosine + x * sine);
+    point.x = TruncateToInt32(x * cosine - y * sine);
+    point.y = TruncateToInt32(y * cosine + x * sine);
 }
 
 void CExParts::UpdateParts() {
     try {
         if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
-            m_nWidth = static_cast<int>(m_nWidth * m_dScaleX);
-            m_nHeight = static_cast<int>(m_nHeight * m_dScaleY);
+            m_nWidth = TruncateToInt32(m_nWidth * m_dScaleX);
+            m_nHeight = TruncateToInt32(m_nHeight * m_dScaleY);
         }
         ScaleDrawLines();
         RotateDrawLines();
@@ -99,10 +99,8 @@ void CExParts::OffsetDrawLines() {
     ExPoint offset = m_ptPosition;
     view->ToViewPoint(offset);
     for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.viewStart.x += offset.x;
-        line.viewStart.y += offset.y;
-        line.viewEnd.x += offset.x;
-        line.viewEnd.y += offset.y;
+        line.viewStart = line.viewStart + offset;
+        line.viewEnd = line.viewEnd + offset;
     }
 }
 
@@ -207,15 +205,13 @@ void CExParts::MoveOrigin() {
     }
     const ExPoint origin{view->ToDrawingLength(m_ptNewOrigin.x),
                          view->ToDrawingLength(m_ptNewOrigin.y)};
-    ExPoint delta{origin.x - m_ptPosition.x, origin.y - m_ptPosition.y};
+    ExPoint delta = origin - m_ptPosition;
     m_ptPosition = origin;
     const double radians = AngleRadians(360 - m_nRotation);
     RotatePoint(delta, std::sin(radians), std::cos(radians));
     for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.scaledStart.x -= delta.x;
-        line.scaledStart.y -= delta.y;
-        line.scaledEnd.x -= delta.x;
-        line.scaledEnd.y -= delta.y;
+        line.scaledStart = line.scaledStart - delta;
+        line.scaledEnd = line.scaledEnd - delta;
     }
 }
 
@@ -232,6 +228,6 @@ void CExParts::CalcExtent() {
             minY = std::min(minY, p.y);
         }
     }
-    m_nExtentWidth = std::abs(maxX) + std::abs(minX);
-    m_nExtentHeight = std::abs(maxY) + std::abs(minY);
+    m_nExtentWidth = WrapToInt32(std::abs(std::int64_t(maxX)) + std::abs(std::int64_t(minX)));
+    m_nExtentHeight = WrapToInt32(std::abs(std::int64_t(maxY)) + std::abs(std::int64_t(minY)));
 }

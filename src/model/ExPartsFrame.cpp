@@ -25,7 +25,9 @@ void ToView(ExPoint& point) {
 }
 
 ExRect RectAround(ExPoint p, int half) {
-    return {p.x - half, p.y - half, p.x + half, p.y + half};
+    const ExPoint low = p - ExPoint{half, half};
+    const ExPoint high = p + ExPoint{half, half};
+    return {low.x, low.y, high.x, high.y};
 }
 
 } // namespace
@@ -90,10 +92,9 @@ void CExParts::CalcFrameRegion() {
     for (int i = 0; i < 4; ++i) {
         ExPoint p = m_ptCorner[i];
         ToView(p);
-        p.x += kPush[i].x;
-        p.y += kPush[i].y;
+        p = p + kPush[i];
         RotatePoint(p, sine, cosine);
-        m_ptFrame[i] = {p.x + offset.x, p.y + offset.y};
+        m_ptFrame[i] = p + offset;
     }
     m_rgnFrame = CExRgn({m_ptFrame.begin(), m_ptFrame.end()});
 }
@@ -115,8 +116,7 @@ void CExParts::ToViewHandles() {
     ToView(offset);
     auto place = [&](ExPoint& p) {
         ToView(p);
-        p.x += offset.x;
-        p.y += offset.y;
+        p = p + offset;
     };
     for (int i = 0; i < kRotationHandle; ++i) {
         place(m_ptHandle[i]);
@@ -148,7 +148,9 @@ void CExParts::CalcUpdateRect(int margin) {
         }
         box = {minX, maxY, maxX, minY};
     }
-    m_rcUpdate = {box.left - margin, box.top + margin, box.right + margin, box.bottom - margin};
+    const ExPoint low = ExPoint{box.left, box.bottom} - ExPoint{margin, margin};
+    const ExPoint high = ExPoint{box.right, box.top} + ExPoint{margin, margin};
+    m_rcUpdate = {low.x, high.y, high.x, low.y};
 }
 
 void CExParts::RecalcParts() {
@@ -162,8 +164,7 @@ void CExParts::RecalcParts() {
         RotateHandles();
         CalcExtent();
         ToViewHandles();
-        m_ptHandle[kRotationHandle].x += m_ptHandle[0].x;
-        m_ptHandle[kRotationHandle].y += m_ptHandle[0].y;
+        m_ptHandle[kRotationHandle] = m_ptHandle[kRotationHandle] + m_ptHandle[0];
         CalcHandleRects();
         m_rgnHit = CExRgn({m_ptCorner.begin(), m_ptCorner.end()});
         CalcUpdateRect(kUpdateMargin);

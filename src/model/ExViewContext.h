@@ -28,7 +28,9 @@ public:
     void ToViewPoint(ExPoint& point) const;
     void ToViewRect(ExRect& rect) const;
     // A view-unit length back in drawing units.
-    int ToDrawingLength(int viewLength) const { return viewLength * GetViewScale(); }
+    int ToDrawingLength(int viewLength) const {
+        return WrapToInt32(std::int64_t(viewLength) * GetViewScale());
+    }
 };
 
 // Snaps a length in 0.01 mm to the nearest whole device pixel at the given resolution and back,

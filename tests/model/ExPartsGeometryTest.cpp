@@ -253,3 +253,30 @@ TEST(ExPartsCategory, NamesByCategoryCode) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ExPartsExtremes, CoordinatesAtTheInt32LimitsDoNotOverflow) {
+    // Values like these only come from damaged files; they must be harmless, not meaningful.
+    auto exercise = [] {
+        CExParts part;
+        LoadSquare(part);
+        part.SetPosition(INT32_MIN, INT32_MAX);
+        part.SetWidth(INT32_MAX);
+        part.SetHeight(INT32_MIN);
+        part.SetAngle(45);
+        part.SetScaleX(1e300);
+        part.UpdateParts();
+        part.RecalcParts();
+        part.CalcVertexHandles();
+        part.SetNewOrigin({INT32_MAX, INT32_MIN});
+        part.MoveOrigin();
+        EXPECT_EQ(part.GetWidth(), INT32_MAX) << "a scaled size saturates";
+    };
+    exercise();
+    CExHeadlessView view;
+    ExActiveViewScope active(&view);
+    exercise();
+}
+
+} // namespace
