@@ -1,0 +1,302 @@
+#include "SkeletonGraph.h"
+
+#include "Neighbourhood.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+#include <optional>
+
+namespace mkvecfont {
+
+namespace {
+
+// Loops at a junction shorter than this many half-widths are specks of background.
+constexpr double kTinyLoop = 3.0;
+
+Point PixelCentre(int x, int y) {
+    return {x + 0.5, y + 0.5};
+}
+
+class GraphBuilder {
+public:
+    GraphBuilder(const Bitmap& skeleton, const Grid<float>& depth)
+        : skeleton_(skeleton), depth_(depth), nodeOf_(skeleton.Width(), skeleton.Height(), -1),
+          visited_(skeleton.Width(), skeleton.Height(), 0) {}
+
+    SkeletonGraph Build() {
+        MakeNodes();
+        TraceFromNodes();
+        TraceRings();
+        return std::move(graph_);
+    }
+
+private:
+    int Neighbours(int x, int y) const { return std::popcount(Neighbourhood(skeleton_, x, y)); }
+    bool IsInk(int x, int y) const { return skeleton_.At(x, y) != 0; }
+
+    void MakeNodes() {
+        for (int y = 0; y < skeleton_.Height(); ++y) {
+            for (int x = 0; x < skeleton_.Width(); ++x) {
+                if (!IsInk(x, y) || nodeOf_(x, y) >= 0 || Neighbours(x, y) == 2) {
+                    continue;
+                }
+                if (Neighbours(x, y) < 2) {
+                    AddNode({{x, y}}, false);
+                } else {
+                    AddNode(JunctionClump(x, y), true);
+                }
+            }
+        }
+    }
+
+    std::vector<std::pair<int, int>> JunctionClump(int x, int y) {
+        std::vector<std::pair<int, int>> clump{{x, y}};
+        nodeOf_(x, y) = static_cast<int>(graph_.nodes.size());
+        for (std::size_t i = 0; i < clump.size(); ++i) {
+            const auto [cx, cy] = clump[i];
+            for (int k = 0; k < 8; ++k) {
+                const int nx = cx + kNeighbourDx[k];
+                const int ny = cy + kNeighbourDy[k];
+                if (IsInk(nx, ny) && nodeOf_(nx, ny) < 0 && Neighbours(nx, ny) > 2) {
+                    nodeOf_(nx, ny) = nodeOf_(x, y);
+                    clump.emplace_back(nx, ny);
+                }
+            }
+        }
+        return clump;
+    }
+
+    void AddNode(const std::vector<std::pair<int, int>>& pixels, bool junction) {
+        GraphNode node;
+        node.junction = junction;
+        for (auto [x, y] : pixels) {
+            nodeOf_(x, y) = static_cast<int>(graph_.nodes.size());
+            node.position = node.position + PixelCentre(x, y);
+            node.radius = std::max(node.radius, static_cast<double>(depth_(x, y)));
+        }
+        node.position = node.position * (1.0 / static_cast<double>(pixels.size()));
+        graph_.nodes.push_back(node);
+    }
+
+    void AddEdge(int from, int to, std::vector<std::pair<int, int>> pixels) {
+        GraphEdge edge;
+        edge.from = from;
+        edge.to = to;
+        for (auto [x, y] : pixels) {
+            edge.points.push_back(PixelCentre(x, y));
+            edge.radius = std::max(edge.radius, static_cast<double>(depth_(x, y)));
+        }
+        const int id = static_cast<int>(graph_.edges.size());
+        graph_.edges.push_back(std::move(edge));
+        graph_.nodes[from].edges.push_back(id);
+        graph_.nodes[to].edges.push_back(id);
+    }
+
+    // Follows two-neighbour pixels from the node pixel `start` through `first` until it
+    // meets a node pixel (on a ring, `start` itself).
+    void Walk(std::pair<int, int> start, std::pair<int, int> first) {
+        std::vector<std::pair<int, int>> run{start, first};
+        auto prev = start;
+        auto cur = first;
+        while (nodeOf_(cur.first, cur.second) < 0) {
+            visited_(cur.first, cur.second) = 1;
+            std::optional<std::pair<int, int>> next;
+            for (int k = 0; k < 8 && !next; ++k) {
+                const std::pair<int, int> n{cur.first + kNeighbourDx[k],
+                                            cur.second + kNeighbourDy[k]};
+                if (n != prev && IsInk(n.first, n.second) &&
+                    (nodeOf_(n.first, n.second) >= 0 || visited_(n.first, n.second) == 0)) {
+                    next = n;
+                }
+            }
+            if (!next) {
+                break;
+            }
+            prev = cur;
+            cur = *next;
+            run.push_back(cur);
+        }
+        const int from = nodeOf_(start.first, start.second);
+        const int to = nodeOf_(cur.first, cur.second);
+        if (to >= 0) {
+            AddEdge(from, to, std::move(run));
+        }
+    }
+
+    void TraceFromNodes() {
+        for (int y = 0; y < skeleton_.Height(); ++y) {
+            for (int x = 0; x < skeleton_.Width(); ++x) {
+                const int node = IsInk(x, y) ? nodeOf_(x, y) : -1;
+                if (node < 0) {
+                    continue;
+                }
+                for (int k = 0; k < 8; ++k) {
+                    const int nx = x + kNeighbourDx[k];
+                    const int ny = y + kNeighbourDy[k];
+                    if (!IsInk(nx, ny)) {
+                        continue;
+                    }
+                    const int other = nodeOf_(nx, ny);
+                    if (other < 0 && visited_(nx, ny) == 0) {
+                        Walk({x, y}, {nx, ny});
+                    } else if (other >= 0 && other != node &&
+                               skeleton_.Index(x, y) < skeleton_.Index(nx, ny)) {
+                        AddEdge(node, other, {{x, y}, {nx, ny}});
+                    }
+                }
+            }
+        }
+    }
+
+    // What is left unvisited are closed rings without ends or junctions.
+    void TraceRings() {
+        for (int y = 0; y < skeleton_.Height(); ++y) {
+            for (int x = 0; x < skeleton_.Width(); ++x) {
+                if (!IsInk(x, y) || nodeOf_(x, y) >= 0 || visited_(x, y) != 0) {
+                    continue;
+                }
+                AddNode({{x, y}}, false);
+                for (int k = 0; k < 8; ++k) {
+                    const int nx = x + kNeighbourDx[k];
+                    const int ny = y + kNeighbourDy[k];
+                    if (IsInk(nx, ny)) {
+                        Walk({x, y}, {nx, ny});
+                        break;
+                    }
+                }
+            }
+        }
+    }
+
+    const Bitmap& skeleton_;
+    const Grid<float>& depth_;
+    Grid<int> nodeOf_;
+    Grid<unsigned char> visited_;
+    SkeletonGraph graph_;
+};
+
+class Pruner {
+public:
+    Pruner(SkeletonGraph& graph, const TraceOptions& options) : g_(graph), options_(options) {}
+
+    void Run() {
+        while (RemoveSpur() || RemoveTinyLoop() || MergeJunctions()) {
+        }
+    }
+
+private:
+    // The shortest live edge no longer than the limit `limitOf` sets for it, or -1.
+    template <typename Fn> int Shortest(Fn limitOf) const {
+        int best = -1;
+        double bestLength = std::numeric_limits<double>::infinity();
+        for (int e = 0; e < static_cast<int>(g_.edges.size()); ++e) {
+            if (!g_.edges[e].alive) {
+                continue;
+            }
+            const std::optional<double> limit = limitOf(g_.edges[e]);
+            const double len = g_.EdgeLength(e);
+            if (limit && len <= *limit && len < bestLength) {
+                best = e;
+                bestLength = len;
+            }
+        }
+        return best;
+    }
+
+    bool RemoveSpur() {
+        const int e = Shortest([this](const GraphEdge& edge) -> std::optional<double> {
+            if (edge.from == edge.to) {
+                return std::nullopt;
+            }
+            for (auto [tip, base] :
+                 {std::pair{edge.from, edge.to}, std::pair{edge.to, edge.from}}) {
+                if (g_.Degree(tip) == 1 && g_.Degree(base) >= 3) {
+                    return options_.spurLength * g_.nodes[base].radius;
+                }
+            }
+            return std::nullopt;
+        });
+        if (e < 0) {
+            return false;
+        }
+        GraphEdge& edge = g_.edges[e];
+        edge.alive = false;
+        g_.nodes[g_.Degree(edge.from) == 0 ? edge.from : edge.to].alive = false;
+        return true;
+    }
+
+    bool RemoveTinyLoop() {
+        const int e = Shortest([this](const GraphEdge& edge) -> std::optional<double> {
+            if (edge.from != edge.to || !g_.nodes[edge.from].junction) {
+                return std::nullopt;
+            }
+            return kTinyLoop * g_.nodes[edge.from].radius;
+        });
+        if (e < 0) {
+            return false;
+        }
+        g_.edges[e].alive = false;
+        return true;
+    }
+
+    bool MergeJunctions() {
+        const int e = Shortest([this](const GraphEdge& edge) -> std::optional<double> {
+            if (edge.from == edge.to || g_.Degree(edge.from) < 3 || g_.Degree(edge.to) < 3) {
+                return std::nullopt;
+            }
+            return options_.junctionMerge *
+                   std::max(g_.nodes[edge.from].radius, g_.nodes[edge.to].radius);
+        });
+        if (e < 0) {
+            return false;
+        }
+        GraphEdge& edge = g_.edges[e];
+        edge.alive = false;
+        GraphNode& keep = g_.nodes[edge.from];
+        GraphNode& gone = g_.nodes[edge.to];
+        keep.position = (keep.position + gone.position) * 0.5;
+        keep.radius = std::max(keep.radius, gone.radius);
+        for (int moved : gone.edges) {
+            GraphEdge& m = g_.edges[moved];
+            m.from = m.from == edge.to ? edge.from : m.from;
+            m.to = m.to == edge.to ? edge.from : m.to;
+            keep.edges.push_back(moved);
+        }
+        gone.edges.clear();
+        gone.alive = false;
+        return true;
+    }
+
+    SkeletonGraph& g_;
+    const TraceOptions& options_;
+};
+
+} // namespace
+
+int SkeletonGraph::Degree(int node) const {
+    int count = 0;
+    for (int e : nodes[node].edges) {
+        count += edges[e].alive ? 1 : 0;
+    }
+    return count;
+}
+
+double SkeletonGraph::EdgeLength(int edge) const {
+    const Polyline& p = edges[edge].points;
+    double sum = 0;
+    for (std::size_t i = 1; i < p.size(); ++i) {
+        sum += Distance(p[i - 1], p[i]);
+    }
+    return sum;
+}
+
+SkeletonGraph BuildSkeletonGraph(const Bitmap& skeleton, const Grid<float>& depth) {
+    return GraphBuilder(skeleton, depth).Build();
+}
+
+void PruneSkeletonGraph(SkeletonGraph& graph, const TraceOptions& options) {
+    Pruner(graph, options).Run();
+}
+
+} // namespace mkvecfont

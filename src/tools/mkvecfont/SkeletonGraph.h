@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Geometry.h"
+#include "Grid.h"
+#include "StrokeTracer.h"
+
+#include <vector>
+
+namespace mkvecfont {
+
+// A stroke end, a junction (a clump of centre line pixels where three or more branches
+// meet) or, for a ring with no ends, an arbitrary point on it.
+struct GraphNode {
+    Point position;
+    // Half the stroke width there.
+    double radius = 0;
+    bool junction = false;
+    bool alive = true;
+    // Incident edges, dead ones included; a loop is listed twice.
+    std::vector<int> edges;
+};
+
+// A run of centre line pixels between two nodes.
+struct GraphEdge {
+    int from = -1;
+    int to = -1;
+    // Pixel centres from `from` to `to`, both end pixels included.
+    Polyline points;
+    // The widest half-width along the run.
+    double radius = 0;
+    bool alive = true;
+};
+
+struct SkeletonGraph {
+    std::vector<GraphNode> nodes;
+    std::vector<GraphEdge> edges;
+
+    int Degree(int node) const;
+    double EdgeLength(int edge) const;
+};
+
+SkeletonGraph BuildSkeletonGraph(const Bitmap& skeleton, const Grid<float>& depth);
+
+// Removes thinning debris: short side branches, tiny loops, and junctions split in two.
+void PruneSkeletonGraph(SkeletonGraph& graph, const TraceOptions& options);
+
+} // namespace mkvecfont
