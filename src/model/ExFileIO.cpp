@@ -39,18 +39,17 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName) 
         return std::nullopt;
     }
     std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
+    const std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    if (!file || error) {
         return std::nullopt;
     }
-    std::string bytes;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, error);
-    if (!error) {
-        bytes.reserve(static_cast<std::size_t>(size));
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) {
         return std::nullopt;
     }
+    // A file that shrank while being read is taken as it was found.
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
     return bytes;
 }
 

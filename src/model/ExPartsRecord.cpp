@@ -4,9 +4,12 @@
 #include "ExArchive.h"
 #include "ExException.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr std::size_t kLineRecordSize = 48;
+static_assert(sizeof(CExPartsDrawLine) == kLineRecordSize);
 
 void WritePoint(CExArchive& ar, ExPoint p) {
     ar.WriteInt32(p.x);
@@ -52,18 +55,12 @@ void CExParts::SerializeCommon(CExArchive& ar) {
     m_strName = ar.ReadString();
     m_nPartsCode = ar.ReadInt32();
     m_crColor = static_cast<ExColor>(ar.ReadInt32());
-    const std::int32_t count = ar.ReadCount(kLineRecordSize);
-    m_lstDrawLine.reserve(m_lstDrawLine.size() + static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) {
-        CExPartsDrawLine line;
-        line.shapeStart = ReadPoint(ar);
-        line.shapeEnd = ReadPoint(ar);
-        line.viewStart = ReadPoint(ar);
-        line.viewEnd = ReadPoint(ar);
-        line.scaledStart = ReadPoint(ar);
-        line.scaledEnd = ReadPoint(ar);
-        m_lstDrawLine.push_back(line);
-    }
+    const std::size_t count = static_cast<std::size_t>(ar.ReadCount(kLineRecordSize));
+    // A line record is exactly the in-memory line: twelve little-endian int32 in field order.
+    const std::string_view records = ar.ReadBytes(count * kLineRecordSize);
+    const std::size_t first = m_lstDrawLine.size();
+    m_lstDrawLine.resize(first + count);
+    std::memcpy(m_lstDrawLine.data() + first, records.data(), records.size());
 }
 
 void CExParts::Serialize(CExArchive& ar) {

@@ -1,0 +1,88 @@
+#include "ExFileIO.h"
+#include "ExGeneralParts.h"
+#include "ExHeadlessView.h"
+#include "KORVANEXDoc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+constexpr int kParts = 100000;
+
+std::string TwentyLineShape() {
+    std::string records;
+    for (int i = 0; i <= 20; ++i) {
+        const double a = i * 2 * 3.141592653589 / 20;
+        const int x = static_cast<int>(250 * std::cos(a));
+        const int y = static_cast<int>(250 * std::sin(a));
+        const char record[6] = {
+            static_cast<char>(i == 0 ? 0 : 1), 0,
+            static_cast<char>(x & 0xFF),       static_cast<char>((x >> 8) & 0xFF),
+            static_cast<char>(y & 0xFF),       static_cast<char>((y >> 8) & 0xFF)};
+        records.append(record, 6);
+    }
+    return records;
+}
+
+// A drawing of 100 000 twenty-line library parts spread over a 25 m sheet, saved once.
+const std::filesystem::path& GeneratedDrawing() {
+    static const std::filesystem::path path = [] {
+        const auto file = std::filesystem::temp_directory_path() / "qp-bench-100k.qlp";
+        CExHeadlessView view;
+        ExActiveViewScope active(&view);
+        CKORVANEXDoc doc;
+        const std::string shape = TwentyLineShape();
+        for (int i = 0; i < kParts; ++i) {
+            auto part = std::make_unique<CExGeneralParts>();
+            part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+            part->SetPartsCode(70101);
+            part->SetPartsName("desk");
+            part->SetPosition((i % 500) * 5000, (i / 500) * 12000);
+            part->UpdateParts();
+            doc.AddElement(std::move(part));
+        }
+        doc.OnSaveDocument(file);
+        return file;
+    }();
+    return path;
+}
+
+void BM_PlainReadOfTheFile(benchmark::State& state) {
+    const auto& file = GeneratedDrawing();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exfile::ReadWholeFile(file));
+    }
+    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(file));
+}
+BENCHMARK(BM_PlainReadOfTheFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadDrawing(benchmark::State& state) {
+    const auto& file = GeneratedDrawing();
+    for (auto _ : state) {
+        CKORVANEXDoc doc;
+        doc.OnOpenDocument(file);
+        benchmark::DoNotOptimize(doc.GetElementCount());
+    }
+    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(file));
+}
+BENCHMARK(BM_LoadDrawing)->Unit(benchmark::kMillisecond);
+
+void BM_SaveDrawing(benchmark::State& state) {
+    const auto& file = GeneratedDrawing();
+    CExHeadlessView view;
+    ExActiveViewScope active(&view);
+    CKORVANEXDoc doc;
+    doc.OnOpenDocument(file);
+    const auto target = std::filesystem::temp_directory_path() / "qp-bench-100k-saved.qlp";
+    for (auto _ : state) {
+        doc.OnSaveDocument(target);
+    }
+    state.SetBytesProcessed(state.iterations() * std::filesystem::file_size(file));
+}
+BENCHMARK(BM_SaveDrawing)->Unit(benchmark::kMillisecond);
+
+} // namespace
