@@ -10,7 +10,7 @@
 namespace mkvecfont {
 
 // Code page 932 conversions through glibc's iconv. Only the "CP932" converter knows the
-// vendor rows (NEC specials, IBM kanji); the plain Shift_JIS ones reject them.
+// vendor rows (NEC symbols, IBM kanji); the plain Shift_JIS ones reject them.
 class Cp932 {
 public:
     Cp932();

@@ -106,7 +106,7 @@ Image DrawText(std::span<const Glyph> slots, const Cp932& cp932, std::span<const
                int cellPixels) {
     const double cell = cellPixels;
     const double margin = cell / 4;
-    const double pen = std::max(0.5, cell / 48);
+    const double pen = std::max(0.5, cell / 96);
     std::vector<std::vector<Placed>> laidOut;
     double widest = 0;
     for (const std::string& line : lines) {

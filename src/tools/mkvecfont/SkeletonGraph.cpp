@@ -11,7 +11,7 @@ namespace mkvecfont {
 
 namespace {
 
-// Loops at a junction shorter than this many half-widths are specks of background.
+// Loops at a junction shorter than this many half-widths are flecks of background.
 constexpr double kTinyLoop = 3.0;
 
 Point PixelCentre(int x, int y) {
@@ -25,6 +25,7 @@ public:
           visited_(skeleton.Width(), skeleton.Height(), 0) {}
 
     SkeletonGraph Build() {
+        MeasureStrokes();
         MakeNodes();
         TraceFromNodes();
         TraceRings();
@@ -34,6 +35,22 @@ public:
 private:
     int Neighbours(int x, int y) const { return std::popcount(Neighbourhood(skeleton_, x, y)); }
     bool IsInk(int x, int y) const { return skeleton_.At(x, y) != 0; }
+
+    void MeasureStrokes() {
+        std::vector<float> radii;
+        for (int y = 0; y < skeleton_.Height(); ++y) {
+            for (int x = 0; x < skeleton_.Width(); ++x) {
+                if (IsInk(x, y)) {
+                    radii.push_back(depth_(x, y));
+                }
+            }
+        }
+        if (!radii.empty()) {
+            const auto middle = radii.begin() + static_cast<std::ptrdiff_t>(radii.size() / 2);
+            std::nth_element(radii.begin(), middle, radii.end());
+            graph_.strokeRadius = *middle;
+        }
+    }
 
     void MakeNodes() {
         for (int y = 0; y < skeleton_.Height(); ++y) {
@@ -211,8 +228,10 @@ private:
             }
             for (auto [tip, base] :
                  {std::pair{edge.from, edge.to}, std::pair{edge.to, edge.from}}) {
+                // How far the branch's ink reaches beyond the junction's own ink.
                 if (g_.Degree(tip) == 1 && g_.Degree(base) >= 3) {
-                    return options_.spurLength * g_.nodes[base].radius;
+                    return options_.spurLength * g_.strokeRadius + g_.nodes[base].radius -
+                           g_.nodes[tip].radius;
                 }
             }
             return std::nullopt;
@@ -251,16 +270,17 @@ private:
         if (e < 0) {
             return false;
         }
-        GraphEdge& edge = g_.edges[e];
-        edge.alive = false;
-        GraphNode& keep = g_.nodes[edge.from];
-        GraphNode& gone = g_.nodes[edge.to];
+        g_.edges[e].alive = false;
+        const int keepId = g_.edges[e].from;
+        const int goneId = g_.edges[e].to;
+        GraphNode& keep = g_.nodes[keepId];
+        GraphNode& gone = g_.nodes[goneId];
         keep.position = (keep.position + gone.position) * 0.5;
         keep.radius = std::max(keep.radius, gone.radius);
         for (int moved : gone.edges) {
             GraphEdge& m = g_.edges[moved];
-            m.from = m.from == edge.to ? edge.from : m.from;
-            m.to = m.to == edge.to ? edge.from : m.to;
+            m.from = m.from == goneId ? keepId : m.from;
+            m.to = m.to == goneId ? keepId : m.to;
             keep.edges.push_back(moved);
         }
         gone.edges.clear();

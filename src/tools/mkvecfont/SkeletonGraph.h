@@ -34,6 +34,8 @@ struct GraphEdge {
 struct SkeletonGraph {
     std::vector<GraphNode> nodes;
     std::vector<GraphEdge> edges;
+    // The typical half-width of the strokes (the median along the centre lines).
+    double strokeRadius = 0;
 
     int Degree(int node) const;
     double EdgeLength(int edge) const;

@@ -35,6 +35,7 @@ public:
     StrokeSet Run() {
         StrokeSet out;
         out.dots = TakeDots();
+        RecentreJunctions();
         lines_.resize(g_.edges.size());
         for (int e = 0; e < static_cast<int>(g_.edges.size()); ++e) {
             if (g_.edges[e].alive) {
@@ -73,7 +74,7 @@ private:
     }
 
     // Components whose centre line is short compared with their width are blobs; they
-    // become dots, and noise specks vanish.
+    // become dots, and flecks of noise vanish.
     std::vector<Dot> TakeDots() {
         const std::vector<int> component = ComponentOfNodes();
         struct Extent {
@@ -125,6 +126,85 @@ private:
         return dots;
     }
 
+    std::vector<int> EndsAt(int node) const {
+        std::vector<int> ends;
+        for (int e : g_.nodes[node].edges) {
+            const GraphEdge& edge = g_.edges[e];
+            if (!edge.alive || std::find(ends.begin(), ends.end(), 2 * e) != ends.end() ||
+                std::find(ends.begin(), ends.end(), 2 * e + 1) != ends.end()) {
+                continue;
+            }
+            if (edge.from == node) {
+                ends.push_back(2 * e);
+            }
+            if (edge.to == node) {
+                ends.push_back(2 * e + 1);
+            }
+        }
+        return ends;
+    }
+
+    // The centre line pixels of an edge, smoothed, starting at the node of `end`.
+    Polyline PixelsFrom(int end) const {
+        Polyline line = g_.edges[EdgeOf(end)].points;
+        if (end % 2 == 1) {
+            std::reverse(line.begin(), line.end());
+        }
+        line.front() = g_.nodes[NodeAt(end)].position;
+        return Smooth(line, options_.smoothing);
+    }
+
+    // Moves each junction to where its branches, carried on straight, meet best: thinning
+    // drags the middle of a junction's pixel clump off the true crossing, and leaves a
+    // corner's clump inside the corner.
+    void RecentreJunctions() {
+        // Branches closer to parallel than this can't fix a point.
+        constexpr double kMinSpread = 0.12;
+        constexpr double kMaxShift = 1.5;
+        for (int n = 0; n < static_cast<int>(g_.nodes.size()); ++n) {
+            GraphNode& node = g_.nodes[n];
+            if (!node.alive || !node.junction || g_.Degree(n) < 2) {
+                continue;
+            }
+            double a00 = 0;
+            double a01 = 0;
+            double a11 = 0;
+            Point rhs;
+            for (int end : EndsAt(n)) {
+                const Polyline line = PixelsFrom(end);
+                const double near = options_.junctionTrim * node.radius;
+                const double far = near + std::max(kMinDirectionReach, 3 * g_.strokeRadius);
+                const double available = ArcLength(line);
+                if (available < near + kMinDirectionReach) {
+                    continue;
+                }
+                const Point p = PointAlong(line, near);
+                const Point q = PointAlong(line, std::min(far, available));
+                const double len = Length(q - p);
+                if (len == 0) {
+                    continue;
+                }
+                const Point d = (q - p) * (1 / len);
+                // Squared distance to the line through p along d is x^T (I - d d^T) x form.
+                const double m00 = 1 - d.x * d.x;
+                const double m01 = -d.x * d.y;
+                const double m11 = 1 - d.y * d.y;
+                a00 += m00;
+                a01 += m01;
+                a11 += m11;
+                rhs = rhs + Point{m00 * p.x + m01 * p.y, m01 * p.x + m11 * p.y};
+            }
+            const double det = a00 * a11 - a01 * a01;
+            if (det < kMinSpread) {
+                continue;
+            }
+            const Point best{(a11 * rhs.x - a01 * rhs.y) / det, (a00 * rhs.y - a01 * rhs.x) / det};
+            if (Distance(best, node.position) <= kMaxShift * node.radius) {
+                node.position = best;
+            }
+        }
+    }
+
     // The edge as a pen line from its `from` node to its `to` node.
     Polyline EdgeLine(int e) const {
         const GraphEdge& edge = g_.edges[e];
@@ -141,11 +221,11 @@ private:
             std::reverse(line.begin(), line.end());
         }
         if (g_.Degree(edge.from) == 1) {
-            ExtendEnd(line, from.radius);
+            StraightenEnd(line, from.radius);
         }
         if (g_.Degree(edge.to) == 1) {
             std::reverse(line.begin(), line.end());
-            ExtendEnd(line, to.radius);
+            StraightenEnd(line, to.radius);
             std::reverse(line.begin(), line.end());
         }
         return line;
@@ -165,14 +245,31 @@ private:
         line.erase(line.begin() + 1, line.begin() + static_cast<std::ptrdiff_t>(keepFrom));
     }
 
-    void ExtendEnd(Polyline& line, double radius) const {
-        const double reach = std::max(kMinDirectionReach, kDirectionReach * radius);
-        const Point back = PointAlong(line, reach);
-        const Point dir = line.front() - back;
-        const double len = Length(dir);
-        if (len > 0) {
-            line.front() = line.front() + dir * (options_.endExtension * radius / len);
+    // Thinning bends the last half-width of a stroke towards one corner of its end, and stops
+    // short of the end: carry the stroke on straight from further back, out to where its
+    // ink ends.
+    void StraightenEnd(Polyline& line, double tipRadius) const {
+        const double cut = options_.endTrim * g_.strokeRadius;
+        const double reach = cut + std::max(kMinDirectionReach, kDirectionReach * g_.strokeRadius);
+        const double extension = options_.endExtension * tipRadius;
+        if (ArcLength(line) < reach + kMinDirectionReach) {
+            const Point dir = line.front() - PointAlong(line, reach);
+            const double len = Length(dir);
+            if (len > 0) {
+                line.front() = line.front() + dir * (extension / len);
+            }
+            return;
         }
+        const Point tip = line.front();
+        const Point kept = PointAlong(line, cut);
+        const Point dir = kept - PointAlong(line, reach);
+        const double len = Length(dir);
+        std::size_t drop = 0;
+        while (drop + 1 < line.size() && Distance(line[drop], tip) < Distance(kept, tip)) {
+            ++drop;
+        }
+        line.erase(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(drop));
+        line.insert(line.begin(), kept + dir * ((Distance(kept, tip) + extension) / len));
     }
 
     Point EndDirection(int end) const {

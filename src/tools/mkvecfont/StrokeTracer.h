@@ -19,16 +19,19 @@ struct StrokeSet {
     std::vector<Dot> dots;
 };
 
-// Tuning of the centre line clean-up. Lengths are multiples of the local stroke half-width.
+// Tuning of the centre line clean-up. Lengths are multiples of the stroke half-width.
 struct TraceOptions {
-    // Side branches shorter than this are thinning debris at corners and stroke ends.
-    double spurLength = 1.8;
+    // Side branches whose ink sticks out of a junction by less than this are thinning debris
+    // at corners and stroke ends.
+    double spurLength = 1.0;
     // Junctions closer than this describe one crossing.
     double junctionMerge = 1.2;
     // The centre line bends towards a junction within about one half-width of it.
     double junctionTrim = 1.1;
     // Thinning stops half a stroke short of a stroke's end.
     double endExtension = 0.85;
+    // ... and bends the last stretch of it, which is redrawn straight.
+    double endTrim = 1.5;
     // Ink whose centre line is shorter than this is drawn as a dot.
     double dotExtent = 1.6;
     // Half-width of the moving average that takes out pixel staircases, in pixels.
