@@ -1,6 +1,7 @@
 #include "ExKindIndex.h"
 
 #include "ExGeneralParts.h"
+#include "ExStringParts.h"
 
 #include <array>
 #include <utility>
@@ -34,6 +35,8 @@ std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
     switch (kind) {
     case ExKind::General:
         return std::make_unique<CExGeneralParts>();
+    case ExKind::String:
+        return std::make_unique<CExStringParts>();
     default:
         return nullptr;
     }

@@ -3,6 +3,7 @@
 #include "Cp932.h"
 #include "ExHeadlessView.h"
 #include "ExParts.h"
+#include "ExStringParts.h"
 #include "KORVANEXDoc.h"
 
 #include <algorithm>
@@ -18,11 +19,20 @@ CExHeadlessView ViewFor(const ExViewSettings& settings) {
                            std::clamp(settings.mapHeight, 1, 1000), kDumpDpi);
 }
 
+// Keys only some kinds have.
+void AddKindKeys(const CExParts& element, nlohmann::ordered_json& out) {
+    if (const auto* text = dynamic_cast<const CExStringParts*>(&element)) {
+        out["text"] = cp932::ToUtf8(text->GetPartsName());
+        out["strokeWidth"] = text->GetLineWidth();
+        out["characters"] = text->Characters().size();
+    }
+}
+
 nlohmann::ordered_json DumpElement(std::size_t index, CExParts& element) {
     element.UpdateParts();
     element.RecalcParts();
     const ExPoint position = element.GetPosition();
-    return {
+    nlohmann::ordered_json out = {
         {"index", index},
         {"kind", element.GetRuntimeClassName()},
         {"code", element.GetPartsCode()},
@@ -34,6 +44,8 @@ nlohmann::ordered_json DumpElement(std::size_t index, CExParts& element) {
         {"color", element.GetColor()},
         {"lines", element.DrawLines().size()},
     };
+    AddKindKeys(element, out);
+    return out;
 }
 
 } // namespace

@@ -2,13 +2,32 @@
 //   qlptool dump FILE.qlp    prints the drawing as one JSON object
 
 #include "DrawingDump.h"
+#include "ExVecFont.h"
 #include "KORVANEXDoc.h"
 #include "ToolServices.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// The program's font lies beside the tools in the build tree, or in the data folder of an
+// installed program. Labels that elements rebuild (areas, rulers) need it; without it they
+// are simply left without strokes.
+void LoadProgramFont(CExVecFont& font) {
+    std::error_code error;
+    const fs::path folder = fs::read_symlink("/proc/self/exe", error).parent_path();
+    for (const fs::path& candidate :
+         {folder / CExVecFont::kFileName, folder / "../share/quillplan" / CExVecFont::kFileName}) {
+        if (font.LoadVecFont(candidate)) {
+            SetVecFont(&font);
+            return;
+        }
+    }
+}
 
 constexpr const char* kUsage = "usage: qlptool dump FILE.qlp\n";
 
@@ -37,7 +56,10 @@ int main(int argc, char* argv[]) {
     }
     CToolServices services;
     SetAppServices(&services);
+    CExVecFont font;
+    LoadProgramFont(font);
     const int result = Dump(argv[2], services);
     SetAppServices(nullptr);
+    SetVecFont(nullptr);
     return result;
 }

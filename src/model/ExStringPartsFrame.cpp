@@ -1,0 +1,170 @@
+// Drawing a text, its thumbnail, its selection frame and handles.
+
+#include "ExStringParts.h"
+
+#include "ExDC.h"
+#include "ExException.h"
+#include "ExViewContext.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr int kFrameOutset = 30;
+constexpr int kFramePenWidth = 80;
+constexpr ExColor kWhite = 0xFFFFFF;
+constexpr ExColor kGreen = 0x00FF00;
+
+// Handle rectangles around the handle points: x from, x to, y from, y to.
+struct HandleOffsets {
+    int x0, x1, y0, y1;
+};
+constexpr HandleOffsets kHandleOffsets[CExParts::kHandleCount] = {
+    {-105, 115, -105, 110}, {-110, 100, -110, 100}, {-110, 100, -110, 100},
+    {-110, 100, -110, 100}, {-100, 110, -140, 75},  {-70, 145, -138, 82},
+    {-70, 145, -138, 82},   {-70, 145, -138, 82},   {-105, 115, -105, 110},
+};
+
+} // namespace
+
+int CExStringParts::DrawParts(CExDC* dc) {
+    if (!dc) {
+        return 0;
+    }
+    try {
+        ExPenScope pen(*dc, {kPenSolid, m_nStrokeWidth, m_crColor});
+        for (const CExCharacter& character : m_lstCharacter) {
+            for (const CExPartsDrawLine& stroke : character.Strokes()) {
+                const ExPoint points[2] = {stroke.viewStart, stroke.viewEnd};
+                dc->Polyline(points, 2);
+            }
+        }
+        return 1;
+    } catch (...) {
+        ReportCaughtException();
+        return 0;
+    }
+}
+
+// A text has no library shape: its thumbnail is its own glyphs, fitted into the box.
+int CExStringParts::CreateThumbnail(CExDC* dc, int cx, int cy) {
+    if (!dc) {
+        return 0;
+    }
+    const int span = std::max(512, TextLength() * 256);
+    ExPenScope pen(*dc, {kPenSolid, 1, m_crColor == 0 ? 0x040404 : m_crColor});
+    for (const CExCharacter& character : m_lstCharacter) {
+        for (const CExPartsDrawLine& stroke : character.Strokes()) {
+            const ExPoint points[2] = {
+                {cx / 2 + stroke.shapeStart.x * cx / span,
+                 cy / 2 - stroke.shapeStart.y * cx / span},
+                {cx / 2 + stroke.shapeEnd.x * cx / span, cy / 2 - stroke.shapeEnd.y * cx / span}};
+            dc->Polyline(points, 2);
+        }
+    }
+    return 1;
+}
+
+void CExStringParts::CalcHandles() {
+    int minX = INT_MAX;
+    int minY = INT_MAX;
+    int maxX = INT_MIN;
+    int maxY = INT_MIN;
+    auto widen = [&](const ExRect& cell) {
+        minX = std::min({minX, cell.left, cell.right});
+        maxX = std::max({maxX, cell.left, cell.right});
+        minY = std::min({minY, cell.top, cell.bottom});
+        maxY = std::max({maxY, cell.top, cell.bottom});
+    };
+    for (const CExCharacter& character : m_lstCharacter) {
+        if (!character.Strokes().empty()) {
+            widen(character.GetCell());
+        }
+    }
+    if (minX == INT_MAX) {
+        // Nothing visible (spaces only, or no text): frame the whole line, or one empty cell,
+        // so the text can still be found and selected.
+        for (const CExCharacter& character : m_lstCharacter) {
+            widen(character.GetCell());
+        }
+        if (minX == INT_MAX) {
+            widen({-256, 256, 256, -256});
+        }
+    }
+    m_ptCorner = {ExPoint{minX, maxY}, ExPoint{maxX, maxY}, ExPoint{maxX, minY},
+                  ExPoint{minX, minY}};
+    const auto& c = m_ptCorner;
+    m_ptHandle[0] = MidPoint(c[0].x, c[0].y, c[1].x, c[1].y);
+    m_ptHandle[1] = c[0];
+    m_ptHandle[2] = MidPoint(c[0].x, c[0].y, c[3].x, c[3].y);
+    m_ptHandle[3] = c[3];
+    m_ptHandle[4] = MidPoint(c[3].x, c[3].y, c[2].x, c[2].y);
+    m_ptHandle[5] = c[2];
+    m_ptHandle[6] = MidPoint(c[1].x, c[1].y, c[2].x, c[2].y);
+    m_ptHandle[7] = c[1];
+    m_ptHandle[kRotationHandle] = {0, 450};
+}
+
+void CExStringParts::RecalcParts() {
+    try {
+        CalcHandles();
+        ScaleHandles();
+        CalcFrameRegion();
+        RotateHandles();
+        CalcExtent();
+        ToViewHandles();
+        ExPoint rotation = m_ptHandle[kRotationHandle];
+        if (const CExViewContext* view = GetActiveView()) {
+            view->ToViewPoint(rotation);
+        }
+        m_ptHandle[kRotationHandle] = m_ptHandle[0] + rotation;
+        CalcHandleRects();
+        m_rgnHit = CExRgn({m_ptCorner.begin(), m_ptCorner.end()});
+        CalcUpdateRect(600);
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+int CExStringParts::CalcHandleRects() {
+    for (int i = 0; i < kHandleCount; ++i) {
+        const ExPoint p = m_ptHandle[i];
+        const HandleOffsets& o = kHandleOffsets[i];
+        const ExPoint low = p + ExPoint{o.x0, o.y0};
+        const ExPoint high = p + ExPoint{o.x1, o.y1};
+        m_rcHandle[i] = {std::min(low.x, high.x), std::min(low.y, high.y), std::max(low.x, high.x),
+                         std::max(low.y, high.y)};
+    }
+    return 1;
+}
+
+int CExStringParts::DrawHandles(CExDC* dc) {
+    if (!dc) {
+        return 0;
+    }
+    try {
+        const auto& c = m_ptCorner;
+        const ExPoint frame[5] = {c[0] + ExPoint{-kFrameOutset, kFrameOutset},
+                                  c[1] + ExPoint{kFrameOutset, kFrameOutset},
+                                  c[2] + ExPoint{kFrameOutset, -kFrameOutset},
+                                  c[3] + ExPoint{-kFrameOutset, -kFrameOutset},
+                                  c[0] + ExPoint{-kFrameOutset, kFrameOutset}};
+        {
+            ExPenScope pen(*dc, {kPenSolid, kFramePenWidth, 0});
+            dc->Polyline(frame, 5);
+        }
+        ExBrushScope brush(*dc, ExBrush::Solid(kWhite));
+        for (int i = 0; i < kHandleCount; ++i) {
+            if (i == kRotationHandle) {
+                dc->SelectBrush(ExBrush::Solid(kGreen));
+            }
+            dc->Ellipse(m_rcHandle[i]);
+        }
+        return 1;
+    } catch (...) {
+        ReportCaughtException();
+        return 0;
+    }
+}
