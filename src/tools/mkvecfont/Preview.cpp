@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 
 namespace mkvecfont {
@@ -57,6 +58,18 @@ int SlotOfSingleByte(const Cp932& cp932, unsigned char b) {
     }
 }
 
+// iconv writes the IBM kanji with their IBM codes, in rows past the font's last; the same
+// characters sit in the NEC-selected rows 89-92, where the font has them.
+int SlotOfVendorCode(const Cp932& cp932, std::uint16_t code) {
+    const std::optional<char32_t> ch = cp932.Decode(code);
+    for (int slot = 0; ch && slot < kSlotCount; ++slot) {
+        if (cp932.Decode(KutenToSjis(SlotKuten(slot))) == ch) {
+            return slot;
+        }
+    }
+    return -1;
+}
+
 std::vector<Placed> LayOut(const Cp932& cp932, const std::string& line, double cell) {
     const std::string bytes = cp932.Encode(line);
     std::vector<Placed> placed;
@@ -66,7 +79,8 @@ std::vector<Placed> LayOut(const Cp932& cp932, const std::string& line, double c
         if (IsLeadByte(b) && i + 1 < bytes.size()) {
             const auto code =
                 static_cast<std::uint16_t>(b << 8 | static_cast<unsigned char>(bytes[++i]));
-            placed.push_back({SlotOfCode(code), x, cell});
+            const int slot = SlotOfCode(code);
+            placed.push_back({slot >= 0 ? slot : SlotOfVendorCode(cp932, code), x, cell});
             x += cell;
         } else {
             placed.push_back({SlotOfSingleByte(cp932, b), x, cell / 2});

@@ -22,7 +22,15 @@ class GraphBuilder {
 public:
     GraphBuilder(const Bitmap& skeleton, const Grid<float>& depth)
         : skeleton_(skeleton), depth_(depth), nodeOf_(skeleton.Width(), skeleton.Height(), -1),
-          visited_(skeleton.Width(), skeleton.Height(), 0) {}
+          visited_(skeleton.Width(), skeleton.Height(), 0) {
+        for (int y = 0; y < skeleton.Height(); ++y) {
+            for (int x = 0; x < skeleton.Width(); ++x) {
+                if (skeleton(x, y) != 0) {
+                    ink_.emplace_back(x, y);
+                }
+            }
+        }
+    }
 
     SkeletonGraph Build() {
         MeasureStrokes();
@@ -38,12 +46,8 @@ private:
 
     void MeasureStrokes() {
         std::vector<float> radii;
-        for (int y = 0; y < skeleton_.Height(); ++y) {
-            for (int x = 0; x < skeleton_.Width(); ++x) {
-                if (IsInk(x, y)) {
-                    radii.push_back(depth_(x, y));
-                }
-            }
+        for (const auto& [x, y] : ink_) {
+            radii.push_back(depth_(x, y));
         }
         if (!radii.empty()) {
             const auto middle = radii.begin() + static_cast<std::ptrdiff_t>(radii.size() / 2);
@@ -53,16 +57,14 @@ private:
     }
 
     void MakeNodes() {
-        for (int y = 0; y < skeleton_.Height(); ++y) {
-            for (int x = 0; x < skeleton_.Width(); ++x) {
-                if (!IsInk(x, y) || nodeOf_(x, y) >= 0 || Neighbours(x, y) == 2) {
-                    continue;
-                }
-                if (Neighbours(x, y) < 2) {
-                    AddNode({{x, y}}, false);
-                } else {
-                    AddNode(JunctionClump(x, y), true);
-                }
+        for (const auto& [x, y] : ink_) {
+            if (nodeOf_(x, y) >= 0 || Neighbours(x, y) == 2) {
+                continue;
+            }
+            if (Neighbours(x, y) < 2) {
+                AddNode({{x, y}}, false);
+            } else {
+                AddNode(JunctionClump(x, y), true);
             }
         }
     }
@@ -142,25 +144,23 @@ private:
     }
 
     void TraceFromNodes() {
-        for (int y = 0; y < skeleton_.Height(); ++y) {
-            for (int x = 0; x < skeleton_.Width(); ++x) {
-                const int node = IsInk(x, y) ? nodeOf_(x, y) : -1;
-                if (node < 0) {
+        for (const auto& [x, y] : ink_) {
+            const int node = IsInk(x, y) ? nodeOf_(x, y) : -1;
+            if (node < 0) {
+                continue;
+            }
+            for (int k = 0; k < 8; ++k) {
+                const int nx = x + kNeighbourDx[k];
+                const int ny = y + kNeighbourDy[k];
+                if (!IsInk(nx, ny)) {
                     continue;
                 }
-                for (int k = 0; k < 8; ++k) {
-                    const int nx = x + kNeighbourDx[k];
-                    const int ny = y + kNeighbourDy[k];
-                    if (!IsInk(nx, ny)) {
-                        continue;
-                    }
-                    const int other = nodeOf_(nx, ny);
-                    if (other < 0 && visited_(nx, ny) == 0) {
-                        Walk({x, y}, {nx, ny});
-                    } else if (other >= 0 && other != node &&
-                               skeleton_.Index(x, y) < skeleton_.Index(nx, ny)) {
-                        AddEdge(node, other, {{x, y}, {nx, ny}});
-                    }
+                const int other = nodeOf_(nx, ny);
+                if (other < 0 && visited_(nx, ny) == 0) {
+                    Walk({x, y}, {nx, ny});
+                } else if (other >= 0 && other != node &&
+                           skeleton_.Index(x, y) < skeleton_.Index(nx, ny)) {
+                    AddEdge(node, other, {{x, y}, {nx, ny}});
                 }
             }
         }
@@ -168,19 +168,17 @@ private:
 
     // What is left unvisited are closed rings without ends or junctions.
     void TraceRings() {
-        for (int y = 0; y < skeleton_.Height(); ++y) {
-            for (int x = 0; x < skeleton_.Width(); ++x) {
-                if (!IsInk(x, y) || nodeOf_(x, y) >= 0 || visited_(x, y) != 0) {
-                    continue;
-                }
-                AddNode({{x, y}}, false);
-                for (int k = 0; k < 8; ++k) {
-                    const int nx = x + kNeighbourDx[k];
-                    const int ny = y + kNeighbourDy[k];
-                    if (IsInk(nx, ny)) {
-                        Walk({x, y}, {nx, ny});
-                        break;
-                    }
+        for (const auto& [x, y] : ink_) {
+            if (!IsInk(x, y) || nodeOf_(x, y) >= 0 || visited_(x, y) != 0) {
+                continue;
+            }
+            AddNode({{x, y}}, false);
+            for (int k = 0; k < 8; ++k) {
+                const int nx = x + kNeighbourDx[k];
+                const int ny = y + kNeighbourDy[k];
+                if (IsInk(nx, ny)) {
+                    Walk({x, y}, {nx, ny});
+                    break;
                 }
             }
         }
@@ -188,6 +186,8 @@ private:
 
     const Bitmap& skeleton_;
     const Grid<float>& depth_;
+    // The centre line pixels in raster order.
+    std::vector<std::pair<int, int>> ink_;
     Grid<int> nodeOf_;
     Grid<unsigned char> visited_;
     SkeletonGraph graph_;

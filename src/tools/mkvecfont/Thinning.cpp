@@ -77,14 +77,16 @@ private:
 
     int At(int x, int y) const { return (y + 1) * width_ + x + 1; }
 
+    // The neighbourhood code of pixel i (bit order as in Neighbourhood.h), spelled out: this
+    // is the innermost loop of the whole font build.
     std::uint8_t Code(int i) const {
-        std::uint8_t c = 0;
-        for (int k = 0; k < 8; ++k) {
-            if (pixels_[i + step_[k]] != kBlank) {
-                c = static_cast<std::uint8_t>(c | 1u << k);
-            }
-        }
-        return c;
+        const unsigned char* p = pixels_.data() + i;
+        const int w = width_;
+        const unsigned c = (p[w] != 0 ? 1u : 0u) | (p[w + 1] != 0 ? 2u : 0u) |
+                           (p[1] != 0 ? 4u : 0u) | (p[1 - w] != 0 ? 8u : 0u) |
+                           (p[-w] != 0 ? 16u : 0u) | (p[-w - 1] != 0 ? 32u : 0u) |
+                           (p[-1] != 0 ? 64u : 0u) | (p[w - 1] != 0 ? 128u : 0u);
+        return static_cast<std::uint8_t>(c);
     }
 
     bool TouchesSurvivor(int i) const {
@@ -96,45 +98,55 @@ private:
         return false;
     }
 
+    // Zhang-Suen, in two alternating sub-iterations. A pixel's verdict only changes when a
+    // neighbour goes, so only pixels next to a deletion are looked at again.
     void Peel() {
-        std::vector<char> queued(pixels_.size(), 0);
-        std::vector<int> border;
+        constexpr unsigned char kBothPasses = 3;
+        std::vector<unsigned char> pending(pixels_.size(), 0);
+        std::vector<int> candidates;
         for (int i = 0; i < static_cast<int>(pixels_.size()); ++i) {
             if (pixels_[i] != kBlank && Code(i) != 0xFF) {
-                queued[i] = 1;
-                border.push_back(i);
+                pending[i] = kBothPasses;
+                candidates.push_back(i);
             }
         }
         std::vector<int> doomed;
-        for (bool changed = true; changed;) {
-            changed = false;
-            for (int pass = 0; pass < 2; ++pass) {
-                doomed.clear();
-                for (int i : border) {
-                    if (pixels_[i] != kBlank && kPeelable[pass][Code(i)]) {
+        for (int idle = 0, pass = 0; idle < 2; pass ^= 1) {
+            doomed.clear();
+            const unsigned char bit = pass == 0 ? 1 : 2;
+            for (int i : candidates) {
+                if ((pending[i] & bit) != 0) {
+                    pending[i] &= static_cast<unsigned char>(~bit);
+                    if (kPeelable[pass][Code(i)]) {
                         doomed.push_back(i);
                     }
                 }
-                for (int i : doomed) {
-                    pixels_[i] = kDoomed;
-                }
-                SpareVanishingBlobs(doomed);
-                for (int i : doomed) {
-                    if (pixels_[i] != kDoomed) {
-                        continue;
-                    }
-                    pixels_[i] = kBlank;
-                    changed = true;
-                    for (int k = 0; k < 8; ++k) {
-                        const int n = i + step_[k];
-                        if (pixels_[n] != kBlank && queued[n] == 0) {
-                            queued[n] = 1;
-                            border.push_back(n);
-                        }
-                    }
-                }
-                std::erase_if(border, [this](int i) { return pixels_[i] == kBlank; });
             }
+            for (int i : doomed) {
+                pixels_[i] = kDoomed;
+            }
+            SpareVanishingBlobs(doomed);
+            idle = std::any_of(doomed.begin(), doomed.end(),
+                               [this](int i) { return pixels_[i] == kDoomed; })
+                       ? 0
+                       : idle + 1;
+            for (int i : doomed) {
+                if (pixels_[i] != kDoomed) {
+                    continue;
+                }
+                pixels_[i] = kBlank;
+                pending[i] = 0;
+                for (int k = 0; k < 8; ++k) {
+                    const int n = i + step_[k];
+                    if (pixels_[n] != kBlank && pixels_[n] != kDoomed) {
+                        if (pending[n] == 0) {
+                            candidates.push_back(n);
+                        }
+                        pending[n] = kBothPasses;
+                    }
+                }
+            }
+            std::erase_if(candidates, [&pending](int i) { return pending[i] == 0; });
         }
     }
 
@@ -207,42 +219,31 @@ private:
 } // namespace
 
 Grid<float> InkDepth(const Bitmap& ink) {
-    // Chamfer distance with weights 3 (edge) and 4 (corner), two raster passes.
+    // Chamfer distance with weights 3 (edge) and 4 (corner), two raster passes over a copy
+    // framed by background.
     constexpr int kFar = 1 << 20;
-    Grid<int> d(ink.Width(), ink.Height());
+    const int w = ink.Width() + 2;
+    const int h = ink.Height() + 2;
+    std::vector<int> d(static_cast<std::size_t>(w) * h, 0);
     for (int y = 0; y < ink.Height(); ++y) {
         for (int x = 0; x < ink.Width(); ++x) {
-            d(x, y) = ink(x, y) != 0 ? kFar : 0;
+            d[(y + 1) * w + x + 1] = ink(x, y) != 0 ? kFar : 0;
         }
     }
-    auto relax = [&d](int x, int y, int nx, int ny, int w) {
-        const int via = d.Contains(nx, ny) ? d(nx, ny) : 0;
-        d(x, y) = std::min(d(x, y), via + w);
-    };
-    for (int y = 0; y < d.Height(); ++y) {
-        for (int x = 0; x < d.Width(); ++x) {
-            if (d(x, y) != 0) {
-                relax(x, y, x - 1, y, 3);
-                relax(x, y, x - 1, y - 1, 4);
-                relax(x, y, x, y - 1, 3);
-                relax(x, y, x + 1, y - 1, 4);
-            }
+    for (int i = w + 1; i < w * (h - 1) - 1; ++i) {
+        if (d[i] != 0) {
+            d[i] = std::min({d[i], d[i - 1] + 3, d[i - w - 1] + 4, d[i - w] + 3, d[i - w + 1] + 4});
         }
     }
-    for (int y = d.Height() - 1; y >= 0; --y) {
-        for (int x = d.Width() - 1; x >= 0; --x) {
-            if (d(x, y) != 0) {
-                relax(x, y, x + 1, y, 3);
-                relax(x, y, x + 1, y + 1, 4);
-                relax(x, y, x, y + 1, 3);
-                relax(x, y, x - 1, y + 1, 4);
-            }
+    for (int i = w * (h - 1) - 2; i > w; --i) {
+        if (d[i] != 0) {
+            d[i] = std::min({d[i], d[i + 1] + 3, d[i + w + 1] + 4, d[i + w] + 3, d[i + w - 1] + 4});
         }
     }
     Grid<float> depth(ink.Width(), ink.Height());
-    for (int y = 0; y < d.Height(); ++y) {
-        for (int x = 0; x < d.Width(); ++x) {
-            depth(x, y) = static_cast<float>(d(x, y)) / 3.0f;
+    for (int y = 0; y < ink.Height(); ++y) {
+        for (int x = 0; x < ink.Width(); ++x) {
+            depth(x, y) = static_cast<float>(d[(y + 1) * w + x + 1]) / 3.0f;
         }
     }
     return depth;
