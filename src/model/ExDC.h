@@ -28,6 +28,9 @@ struct ExPen {
     int style = kPenSolid;
     int width = 0; // in view units; any width draws at least one device pixel
     ExColor color = 0;
+    // A plain pen wider than a pixel draws solid whatever its style, as on the classic display;
+    // a geometric pen keeps its dash pattern at any width.
+    bool geometric = false;
 
     friend bool operator==(const ExPen&, const ExPen&) = default;
 };

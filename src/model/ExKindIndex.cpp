@@ -2,6 +2,7 @@
 
 #include "ExGeneralParts.h"
 #include "ExStringParts.h"
+#include "ExWiringParts.h"
 
 #include <array>
 #include <utility>
@@ -35,6 +36,8 @@ std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
     switch (kind) {
     case ExKind::General:
         return std::make_unique<CExGeneralParts>();
+    case ExKind::Wiring:
+        return std::make_unique<CExWiringParts>();
     case ExKind::String:
         return std::make_unique<CExStringParts>();
     default:

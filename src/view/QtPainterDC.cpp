@@ -84,8 +84,10 @@ ExPen CQtPainterDC::SelectPen(const ExPen& pen) {
     const ExPen previous = m_pen;
     m_pen = pen;
     QPen qpen(ToQColor(pen.color));
-    qpen.setStyle(ToQtStyle(pen.style));
-    qpen.setWidthF(std::max(1.0, std::round(DeviceLength(pen.width))));
+    const double width = std::max(1.0, std::round(DeviceLength(pen.width)));
+    const bool styled = pen.geometric || width <= 1.0 || pen.style == kPenNull;
+    qpen.setStyle(styled ? ToQtStyle(pen.style) : Qt::SolidLine);
+    qpen.setWidthF(width);
     qpen.setCapStyle(Qt::RoundCap);
     qpen.setJoinStyle(Qt::RoundJoin);
     m_painter.setPen(qpen);

@@ -4,6 +4,7 @@
 #include "ExHeadlessView.h"
 #include "ExParts.h"
 #include "ExStringParts.h"
+#include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
 
 #include <algorithm>
@@ -25,6 +26,18 @@ void AddKindKeys(const CExParts& element, nlohmann::ordered_json& out) {
         out["text"] = cp932::ToUtf8(text->GetPartsName());
         out["strokeWidth"] = text->GetLineWidth();
         out["characters"] = text->Characters().size();
+    }
+    if (const auto* cable = dynamic_cast<const CExWiringParts*>(&element)) {
+        out["lengthText"] = cable->GetLengthText();
+        nlohmann::ordered_json points = nlohmann::ordered_json::array();
+        for (int i = 0; i < cable->GetPointCount(); ++i) {
+            const ExPoint p = cable->Points()[static_cast<std::size_t>(i)];
+            points.push_back({p.x, p.y});
+        }
+        out["points"] = std::move(points);
+        out["heightCorrection"] = cable->GetHeightCorrection();
+        out["lineWidth"] = cable->GetLineWidth();
+        out["lineStyle"] = cable->GetLineStyle();
     }
 }
 
