@@ -1,18 +1,15 @@
 #include "SkeletonGraph.h"
 
 #include "Neighbourhood.h"
+#include "Simplify.h"
 
 #include <algorithm>
 #include <bit>
-#include <limits>
 #include <optional>
 
 namespace mkvecfont {
 
 namespace {
-
-// Loops at a junction shorter than this many half-widths are flecks of background.
-constexpr double kTinyLoop = 3.0;
 
 Point PixelCentre(int x, int y) {
     return {x + 0.5, y + 0.5};
@@ -193,105 +190,6 @@ private:
     SkeletonGraph graph_;
 };
 
-class Pruner {
-public:
-    Pruner(SkeletonGraph& graph, const TraceOptions& options) : g_(graph), options_(options) {}
-
-    void Run() {
-        while (RemoveSpur() || RemoveTinyLoop() || MergeJunctions()) {
-        }
-    }
-
-private:
-    // The shortest live edge no longer than the limit `limitOf` sets for it, or -1.
-    template <typename Fn> int Shortest(Fn limitOf) const {
-        int best = -1;
-        double bestLength = std::numeric_limits<double>::infinity();
-        for (int e = 0; e < static_cast<int>(g_.edges.size()); ++e) {
-            if (!g_.edges[e].alive) {
-                continue;
-            }
-            const std::optional<double> limit = limitOf(g_.edges[e]);
-            const double len = g_.EdgeLength(e);
-            if (limit && len <= *limit && len < bestLength) {
-                best = e;
-                bestLength = len;
-            }
-        }
-        return best;
-    }
-
-    bool RemoveSpur() {
-        const int e = Shortest([this](const GraphEdge& edge) -> std::optional<double> {
-            if (edge.from == edge.to) {
-                return std::nullopt;
-            }
-            for (auto [tip, base] :
-                 {std::pair{edge.from, edge.to}, std::pair{edge.to, edge.from}}) {
-                // How far the branch's ink reaches beyond the junction's own ink.
-                if (g_.Degree(tip) == 1 && g_.Degree(base) >= 3) {
-                    return options_.spurLength * g_.strokeRadius + g_.nodes[base].radius -
-                           g_.nodes[tip].radius;
-                }
-            }
-            return std::nullopt;
-        });
-        if (e < 0) {
-            return false;
-        }
-        GraphEdge& edge = g_.edges[e];
-        edge.alive = false;
-        g_.nodes[g_.Degree(edge.from) == 0 ? edge.from : edge.to].alive = false;
-        return true;
-    }
-
-    bool RemoveTinyLoop() {
-        const int e = Shortest([this](const GraphEdge& edge) -> std::optional<double> {
-            if (edge.from != edge.to || !g_.nodes[edge.from].junction) {
-                return std::nullopt;
-            }
-            return kTinyLoop * g_.nodes[edge.from].radius;
-        });
-        if (e < 0) {
-            return false;
-        }
-        g_.edges[e].alive = false;
-        return true;
-    }
-
-    bool MergeJunctions() {
-        const int e = Shortest([this](const GraphEdge& edge) -> std::optional<double> {
-            if (edge.from == edge.to || g_.Degree(edge.from) < 3 || g_.Degree(edge.to) < 3) {
-                return std::nullopt;
-            }
-            return options_.junctionMerge *
-                   std::max(g_.nodes[edge.from].radius, g_.nodes[edge.to].radius);
-        });
-        if (e < 0) {
-            return false;
-        }
-        g_.edges[e].alive = false;
-        const int keepId = g_.edges[e].from;
-        const int goneId = g_.edges[e].to;
-        GraphNode& keep = g_.nodes[keepId];
-        GraphNode& gone = g_.nodes[goneId];
-        keep.position = (keep.position + gone.position) * 0.5;
-        keep.radius = std::max(keep.radius, gone.radius);
-        for (int moved : gone.edges) {
-            GraphEdge& m = g_.edges[moved];
-            m.from = m.from == goneId ? keepId : m.from;
-            m.to = m.to == goneId ? keepId : m.to;
-            keep.edges.push_back(moved);
-        }
-        gone.edges.clear();
-        gone.alive = false;
-        return true;
-    }
-
-    SkeletonGraph& g_;
-    const TraceOptions& options_;
-};
-
 } // namespace
 
 int SkeletonGraph::Degree(int node) const {
@@ -303,20 +201,42 @@ int SkeletonGraph::Degree(int node) const {
 }
 
 double SkeletonGraph::EdgeLength(int edge) const {
-    const Polyline& p = edges[edge].points;
-    double sum = 0;
-    for (std::size_t i = 1; i < p.size(); ++i) {
-        sum += Distance(p[i - 1], p[i]);
+    return ArcLength(edges[edge].points);
+}
+
+int SkeletonGraph::NodeAtEnd(int end) const {
+    const GraphEdge& e = edges[EdgeOfEnd(end)];
+    return end % 2 == 0 ? e.from : e.to;
+}
+
+std::vector<int> SkeletonGraph::EndsAt(int node) const {
+    std::vector<int> ends;
+    for (int e : nodes[node].edges) {
+        if (!edges[e].alive || std::find(ends.begin(), ends.end(), 2 * e) != ends.end() ||
+            std::find(ends.begin(), ends.end(), 2 * e + 1) != ends.end()) {
+            continue;
+        }
+        if (edges[e].from == node) {
+            ends.push_back(2 * e);
+        }
+        if (edges[e].to == node) {
+            ends.push_back(2 * e + 1);
+        }
     }
-    return sum;
+    return ends;
+}
+
+Polyline SkeletonGraph::PointsFromEnd(int end) const {
+    Polyline line = edges[EdgeOfEnd(end)].points;
+    if (end % 2 == 1) {
+        std::reverse(line.begin(), line.end());
+    }
+    line.front() = nodes[NodeAtEnd(end)].position;
+    return line;
 }
 
 SkeletonGraph BuildSkeletonGraph(const Bitmap& skeleton, const Grid<float>& depth) {
     return GraphBuilder(skeleton, depth).Build();
-}
-
-void PruneSkeletonGraph(SkeletonGraph& graph, const TraceOptions& options) {
-    Pruner(graph, options).Run();
 }
 
 } // namespace mkvecfont

@@ -2,7 +2,6 @@
 
 #include "Geometry.h"
 #include "Grid.h"
-#include "StrokeTracer.h"
 
 #include <vector>
 
@@ -31,6 +30,14 @@ struct GraphEdge {
     bool alive = true;
 };
 
+// An end of an edge: edge * 2 for its `from` end, edge * 2 + 1 for its `to` end.
+inline int EdgeOfEnd(int end) {
+    return end / 2;
+}
+inline int OppositeEnd(int end) {
+    return end ^ 1;
+}
+
 struct SkeletonGraph {
     std::vector<GraphNode> nodes;
     std::vector<GraphEdge> edges;
@@ -39,11 +46,13 @@ struct SkeletonGraph {
 
     int Degree(int node) const;
     double EdgeLength(int edge) const;
+    int NodeAtEnd(int end) const;
+    // The ends of live edges at a node, each once.
+    std::vector<int> EndsAt(int node) const;
+    // An edge's pixels starting from `end`, the first replaced by its node's position.
+    Polyline PointsFromEnd(int end) const;
 };
 
 SkeletonGraph BuildSkeletonGraph(const Bitmap& skeleton, const Grid<float>& depth);
-
-// Removes thinning debris: short side branches, tiny loops, and junctions split in two.
-void PruneSkeletonGraph(SkeletonGraph& graph, const TraceOptions& options);
 
 } // namespace mkvecfont
