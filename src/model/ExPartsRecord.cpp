@@ -60,7 +60,9 @@ void CExParts::SerializeCommon(CExArchive& ar) {
     const std::string_view records = ar.ReadBytes(count * kLineRecordSize);
     const std::size_t first = m_lstDrawLine.size();
     m_lstDrawLine.resize(first + count);
-    std::memcpy(m_lstDrawLine.data() + first, records.data(), records.size());
+    if (count > 0) {
+        std::memcpy(m_lstDrawLine.data() + first, records.data(), records.size());
+    }
 }
 
 void CExParts::Serialize(CExArchive& ar) {
