@@ -1,6 +1,9 @@
 #include "ExKindIndex.h"
 
 #include "ExGeneralParts.h"
+#include "ExOuterWallParts.h"
+#include "ExPillarParts.h"
+#include "ExRoomParts.h"
 #include "ExStringParts.h"
 #include "ExWiringParts.h"
 
@@ -34,6 +37,12 @@ ExKind KindOfClassName(std::string_view className) {
 
 std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
     switch (kind) {
+    case ExKind::OuterWall:
+        return std::make_unique<CExOuterWallParts>();
+    case ExKind::Room:
+        return std::make_unique<CExRoomParts>();
+    case ExKind::Pillar:
+        return std::make_unique<CExPillarParts>();
     case ExKind::General:
         return std::make_unique<CExGeneralParts>();
     case ExKind::Wiring:

@@ -2,6 +2,7 @@
 
 #include "ExParts.h"
 
+#include <climits>
 #include <vector>
 
 // A wall of constant thickness raised along a centre line. The centre line is the element's own
@@ -45,17 +46,29 @@ public:
     const std::vector<ExPoint>& HitPolygon() const { return m_arHitPolygon; }
 
 protected:
-    // The thickness and rotation fields of the record, which rooms write in another place.
-    void SerializeWallFields(CExArchive& ar);
-    // Scales the pending factors into the size, keeping it within the drawing sheet.
-    void ApplyScaleToSize();
-    // Sets corners and handles from a frame box in view units.
-    void SetFrame(int minX, int minY, int maxX, int maxY);
-    // The frame box of both outlines, grown by extra points; false when there is nothing.
-    bool OutlineBox(int& minX, int& minY, int& maxX, int& maxY) const;
-    // The shared steps after the scaled geometry is known: rotate, to view, offset, grips.
+    // A frame box in view units that grows point by point.
+    struct FrameBox {
+        int minX = INT_MAX;
+        int minY = INT_MAX;
+        int maxX = -INT_MAX;
+        int maxY = -INT_MAX;
+
+        void Add(ExPoint p);
+        bool IsEmpty() const { return minX > maxX; }
+    };
+
+    // The box of every view point of both outlines.
+    FrameBox OutlineBox() const;
+    // Sets corners and handles from a frame box; an empty box collapses onto the position.
+    void SetFrame(const FrameBox& box);
+    // The start of every right outline line, closed by the first again.
+    void RebuildHitPolygon();
+    // The steps after the scaled geometry is known: rotate, to view units, offset, grips.
     void PlaceOnView();
+    // Both outlines are drawn and transformed only while they pair up line for line.
     bool OutlinesConsistent() const;
+    // The lasting rotation plus the one being dragged, in radians.
+    double WallRadians() const;
 
     std::vector<CExPartsDrawLine> m_lstLeftLine;
     std::vector<CExPartsDrawLine> m_lstRightLine;

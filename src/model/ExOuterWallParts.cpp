@@ -1,0 +1,41 @@
+#include "ExOuterWallParts.h"
+
+#include "ExAppServices.h"
+#include "ExSaturate.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kUnitsPerCentimetre = 1000;
+
+} // namespace
+
+std::unique_ptr<CExOuterWallParts> CExOuterWallParts::CreateFromLibrary(const CExParts& item,
+                                                                        ExPoint position) {
+    auto wall = std::make_unique<CExOuterWallParts>();
+    wall->SetPartsCode(item.GetPartsCode());
+    wall->SetPartsName(item.GetPartsName());
+    wall->SetPosition(position.x, position.y);
+    if (item.GetHeight() > 0) {
+        wall->SetWidth(item.GetWidth());
+        wall->SetHeight(item.GetHeight());
+    }
+    wall->SetColor(item.GetColor());
+    wall->SetThickness(SaturateToInt(
+        std::int64_t(AppServices().DrawingDefaults().outerWallThicknessCm) * kUnitsPerCentimetre));
+    for (const CExPartsDrawLine& line : item.DrawLines()) {
+        wall->AddDrawLine(line);
+    }
+    wall->SetRedrawFlag(1);
+    return wall;
+}
+
+std::unique_ptr<CExOuterWallParts> CExOuterWallParts::CreateCopy(const CExWallThickness& source) {
+    auto wall = std::make_unique<CExOuterWallParts>();
+    wall->CopyParts(source);
+    wall->m_nThickness = source.GetThickness();
+    wall->m_nRotation = source.GetRotation();
+    wall->m_bLinesScaled = 1;
+    return wall;
+}

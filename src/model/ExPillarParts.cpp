@@ -1,0 +1,133 @@
+#include "ExPillarParts.h"
+
+#include "ExArchive.h"
+#include "ExException.h"
+#include "ExRecordGuard.h"
+#include "ExSaturate.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kRecordVersion = 100;
+
+} // namespace
+
+// The pillar record:
+//   string class name "CExPillarParts" (written only; the document reads it),
+//   int32 version 100 (ignored on reading), common record.
+// Nothing of the pillar's own is stored: a loaded pillar scales its outline again from the
+// shape and the stored size, and so recomputes its area, on its first update.
+void CExPillarParts::Serialize(CExArchive& ar) {
+    GuardRecord(ar, [&] {
+        if (ar.IsStoring()) {
+            ar.WriteString(kClassName);
+            ar.WriteInt32(kRecordVersion);
+        } else {
+            ar.ReadInt32();
+            m_bLinesScaled = 0;
+        }
+        SerializeCommon(ar);
+    });
+}
+
+void CExPillarParts::UpdateParts() {
+    try {
+        if (!m_bLinesScaled) {
+            ScaleDrawLines();
+            m_bLinesScaled = 1;
+        }
+        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
+            m_nWidth = SaturateToInt(m_dScaleX * m_nWidth);
+            m_nHeight = SaturateToInt(m_dScaleY * m_nHeight);
+        }
+        ApplyScale();
+        RotateDrawLines();
+        ToViewDrawLines();
+        OffsetDrawLines();
+        CalcArea();
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+void CExPillarParts::ScaleDrawLines() {
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        line.scaledStart = line.shapeStart;
+        line.scaledEnd = line.shapeEnd;
+        ScalePoint(line.scaledStart);
+        ScalePoint(line.scaledEnd);
+    }
+}
+
+void CExPillarParts::ApplyScale() {
+    // The outline follows the size whether or not a view is shown: it is in drawing units.
+    if (m_dScaleX == 1.0 && m_dScaleY == 1.0) {
+        return;
+    }
+    auto scale = [&](ExPoint& p) {
+        p.x = SaturateToInt(p.x * m_dScaleX);
+        p.y = SaturateToInt(p.y * m_dScaleY);
+    };
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        scale(line.scaledStart);
+        scale(line.scaledEnd);
+    }
+}
+
+void CExPillarParts::RotateDrawLines() {
+    const double radians = AngleRadians(m_nAngle);
+    const double sine = std::sin(radians);
+    const double cosine = std::cos(radians);
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        line.viewStart = line.scaledStart;
+        line.viewEnd = line.scaledEnd;
+        RotatePoint(line.viewStart, sine, cosine);
+        RotatePoint(line.viewEnd, sine, cosine);
+    }
+}
+
+int CExPillarParts::CalcArea() {
+    const std::size_t count = m_lstDrawLine.size();
+    if (count == 0) {
+        return 0;
+    }
+    // The shoelace sum over the corners in outline order, before rotation, so that turning the
+    // pillar never changes its area.
+    long double sum = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const ExPoint& here = m_lstDrawLine[i].scaledStart;
+        const ExPoint& next = m_lstDrawLine[(i + 1) % count].scaledStart;
+        const ExPoint& previous = m_lstDrawLine[(i + count - 1) % count].scaledStart;
+        sum += static_cast<long double>(here.x) * (static_cast<long double>(next.y) - previous.y);
+    }
+    m_dArea = static_cast<double>(std::fabs(sum) * 0.5L);
+    return 1;
+}
+
+std::unique_ptr<CExPillarParts> CExPillarParts::CreateFromLibrary(const CExParts& item,
+                                                                  ExPoint position) {
+    auto pillar = std::make_unique<CExPillarParts>();
+    pillar->SetPartsCode(item.GetPartsCode());
+    pillar->SetPartsName(item.GetPartsName());
+    pillar->SetPosition(position.x, position.y);
+    if (item.GetHeight() > 0) {
+        pillar->SetWidth(item.GetWidth());
+        pillar->SetHeight(item.GetHeight());
+    }
+    pillar->SetColor(item.GetColor());
+    pillar->SetRedrawFlag(1);
+    for (const CExPartsDrawLine& line : item.DrawLines()) {
+        pillar->AddDrawLine(line);
+    }
+    pillar->UpdateParts();
+    return pillar;
+}
+
+std::unique_ptr<CExPillarParts> CExPillarParts::CreateCopy(const CExPillarParts& source) {
+    auto pillar = std::make_unique<CExPillarParts>();
+    pillar->CopyParts(source);
+    pillar->m_bLinesScaled = source.m_bLinesScaled;
+    pillar->m_dArea = source.m_dArea;
+    return pillar;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+// Conversions to the 32-bit drawing unit that hold at the edge of the range: a value read from
+// a damaged file or scaled too far ends at the nearest representable value, never in undefined
+// behaviour.
+
+inline int SaturateToInt(std::int64_t value) {
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+// Truncates toward zero, as the drawing arithmetic does.
+inline int SaturateToInt(long double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= static_cast<long double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    if (value <= static_cast<long double>(INT_MIN)) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+inline int SaturateToInt(double value) {
+    return SaturateToInt(static_cast<long double>(value));
+}
+
+// Whether a value computed in wider arithmetic fits a drawing coordinate.
+inline bool FitsInt(long double value) {
+    return value >= static_cast<long double>(INT_MIN) && value <= static_cast<long double>(INT_MAX);
+}
