@@ -17,6 +17,8 @@ constexpr int kInkThreshold = 128;
 constexpr int kCurveSteps = 8;
 // Where the ideographic em square sits below the baseline when the font doesn't say.
 constexpr double kDefaultEmBottom = -0.12;
+// Capital height above the baseline when the font doesn't say.
+constexpr double kDefaultCapHeight = 0.7;
 
 void Check(FT_Error error, const std::string& what) {
     if (error != 0) {
@@ -81,6 +83,8 @@ struct OutlineFont::Impl {
     FT_Face face = nullptr;
     // Baseline height above the bottom of the em square, in em.
     double baseline = -kDefaultEmBottom;
+    // Capital height above the baseline, in em.
+    double capHeight = kDefaultCapHeight;
 
     // Loads `ch` scaled and moved to its place in the bitmap; null if the font lacks it.
     FT_Outline* Place(char32_t ch, const EmPlacement& placement) const {
@@ -140,12 +144,23 @@ OutlineFont::OutlineFont(const std::string& path, const std::string& family)
     if (os2 != nullptr && std::abs(os2->sTypoAscender - os2->sTypoDescender - unitsPerEm) < 2) {
         impl_->baseline = -os2->sTypoDescender / unitsPerEm;
     }
+    if (os2 != nullptr && os2->version >= 2 && os2->sCapHeight > 0) {
+        impl_->capHeight = os2->sCapHeight / unitsPerEm;
+    }
 }
 
 OutlineFont::~OutlineFont() = default;
 
 std::string OutlineFont::FamilyName() const {
     return impl_->face->family_name;
+}
+
+double OutlineFont::Baseline() const {
+    return impl_->baseline;
+}
+
+double OutlineFont::CapHeight() const {
+    return impl_->baseline + impl_->capHeight;
 }
 
 bool OutlineFont::HasGlyph(char32_t ch) const {

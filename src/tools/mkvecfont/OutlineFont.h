@@ -30,6 +30,9 @@ public:
     OutlineFont& operator=(const OutlineFont&) = delete;
 
     std::string FamilyName() const;
+    // Heights above the bottom of the em square, in em.
+    double Baseline() const;
+    double CapHeight() const;
     bool HasGlyph(char32_t ch) const;
 
     // Renders `ch` into a binary bitmap; pixel (i, j) sits at grid point

@@ -3,6 +3,7 @@
 #include "Hatching.h"
 #include "Simplify.h"
 #include "Thinning.h"
+#include "VerticalFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,7 +57,14 @@ std::vector<Polyline> OutlineStrokes(const OutlineFont& font, char32_t ch,
     for (const Polyline& path : paths) {
         Polyline line;
         std::transform(path.begin(), path.end(), std::back_inserter(line), toGrid);
-        out.push_back(Simplify(line, options.tolerance));
+        out.push_back(std::move(line));
+    }
+    const EmPlacement& em = options.placement;
+    FitVertically(out,
+                  {em.bottom + font.Baseline() * em.size, em.bottom + font.CapHeight() * em.size},
+                  options.floor, options.ceiling);
+    for (Polyline& line : out) {
+        line = Simplify(line, options.tolerance);
     }
     return out;
 }

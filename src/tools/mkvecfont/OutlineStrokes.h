@@ -21,6 +21,10 @@ struct StrokeOptions {
     double solidDepth = 0.09;
     // Distance between shading lines in grid steps.
     int hatchSpacing = 4;
+    // Lowest and highest grid line a glyph may reach; descenders and accents beyond are
+    // squeezed in (see VerticalFit.h).
+    double floor = 4;
+    double ceiling = 251;
 };
 
 // The centre lines of a character of the outline font, in grid coordinates (0..255 spans
