@@ -36,6 +36,21 @@ TEST(GlyphBuild, KanjiStayInsideTheCellWithAMargin) {
     }
 }
 
+TEST(GlyphBuild, DescendersAreSqueezedNotClipped) {
+    // The tail of g reaches below the em square; clipping would leave a run along the floor.
+    const Glyph g = BuildGlyph(Font(), U'ｇ', {});
+    ASSERT_FALSE(g.empty());
+    int onFloor = 0;
+    int lowest = 255;
+    for (const Command& c : g) {
+        lowest = std::min<int>(lowest, c.y);
+        onFloor += c.y <= 4 ? 1 : 0;
+    }
+    EXPECT_GE(lowest, 3);
+    EXPECT_LE(lowest, 6);
+    EXPECT_LE(onFloor, 2);
+}
+
 TEST(GlyphBuild, NoZeroLengthSegments) {
     const Glyph g = BuildGlyph(Font(), U'あ', {});
     for (std::size_t i = 1; i < g.size(); ++i) {
