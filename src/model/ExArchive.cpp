@@ -96,3 +96,11 @@ std::int32_t CExArchive::ReadCount(std::size_t minRecordSize) {
     }
     return count;
 }
+
+int CExArchive::ElementPosition(const void* element) const {
+    if (!element || !m_pPositions) {
+        return -1;
+    }
+    const auto found = m_pPositions->find(element);
+    return found == m_pPositions->end() ? -1 : found->second;
+}

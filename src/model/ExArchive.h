@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // A read or write failure of a drawing or shape stream: the platform's file exception.
@@ -55,6 +56,13 @@ public:
     const std::string& Stored() const { return m_output; }
     std::string TakeStored() { return std::move(m_output); }
 
+    // Elements refer to each other in a file by their position among the written elements;
+    // the document gives a storing archive that table while it writes (not owned).
+    using ElementPositions = std::unordered_map<const void*, int>;
+    void SetElementPositions(const ElementPositions* positions) { m_pPositions = positions; }
+    // The position of an element in the file being written, or -1 when it is not written.
+    int ElementPosition(const void* element) const;
+
     // For tests of failure paths: the storing archive fails once it would exceed this size.
     void SetWriteLimit(std::size_t limit) { m_nWriteLimit = limit; }
 
@@ -67,4 +75,5 @@ private:
     std::size_t m_nReadPos = 0;
     std::string m_output;
     std::size_t m_nWriteLimit = SIZE_MAX;
+    const ElementPositions* m_pPositions = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ExKindIndex.h"
 
 #include "ExGeneralParts.h"
+#include "ExMeasure.h"
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
@@ -49,6 +50,8 @@ std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
         return std::make_unique<CExWiringParts>();
     case ExKind::String:
         return std::make_unique<CExStringParts>();
+    case ExKind::Measure:
+        return std::make_unique<CExMeasure>();
     default:
         return nullptr;
     }

@@ -100,6 +100,8 @@ public:
     // those positions into elements once the whole list is read.
     virtual void SetFileVersion(const std::string& /*version*/) {}
     virtual void ResolveReferences(const std::vector<CExParts*>& /*elements*/) {}
+    // An element this one refers to is leaving the drawing: drop every reference to it.
+    virtual void ForgetElement(const CExParts* /*element*/) {}
 
     void SetWidth(int width) { m_nWidth = width; }
     void SetHeight(int height) { m_nHeight = height; }

@@ -48,6 +48,9 @@ std::unique_ptr<CExParts> CKORVANEXDoc::RemoveElement(const CExParts* element) {
     Erase(m_lstCopy, element);
     std::unique_ptr<CExParts> removed = std::move(m_lstParts[static_cast<std::size_t>(index)]);
     m_lstParts.erase(m_lstParts.begin() + index);
+    for (const auto& other : m_lstParts) {
+        other->ForgetElement(element);
+    }
     return removed;
 }
 
@@ -100,14 +103,22 @@ void CKORVANEXDoc::StoreTo(CExArchive& ar) {
                             v.mapHeight, v.showGrid, v.showMeasure, v.showArea}) {
         ar.WriteInt32(value);
     }
-    const auto onSheet =
-        std::count_if(m_lstParts.begin(), m_lstParts.end(),
-                      [](const auto& element) { return element->IsInDrawing() != 0; });
-    ar.WriteInt32(static_cast<std::int32_t>(onSheet));
+    std::vector<CExParts*> written;
+    CExArchive::ElementPositions positions;
     for (const auto& element : m_lstParts) {
         if (element->IsInDrawing()) {
-            element->Serialize(ar);
+            positions.emplace(element.get(), static_cast<int>(written.size()));
+            written.push_back(element.get());
         }
+    }
+    ar.WriteInt32(static_cast<std::int32_t>(written.size()));
+    struct PositionsScope {
+        CExArchive& archive;
+        ~PositionsScope() { archive.SetElementPositions(nullptr); }
+    } scope{ar};
+    ar.SetElementPositions(&positions);
+    for (CExParts* element : written) {
+        element->Serialize(ar);
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include "Cp932.h"
 #include "ExHeadlessView.h"
+#include "ExMeasure.h"
 #include "ExParts.h"
+#include "ExPillarParts.h"
+#include "ExRoomParts.h"
 #include "ExStringParts.h"
 #include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
@@ -21,7 +24,32 @@ CExHeadlessView ViewFor(const ExViewSettings& settings) {
 }
 
 // Keys only some kinds have.
-void AddKindKeys(const CExParts& element, nlohmann::ordered_json& out) {
+void AddKindKeys(const CKORVANEXDoc& doc, const CExParts& element, nlohmann::ordered_json& out) {
+    if (const auto* ruler = dynamic_cast<const CExMeasure*>(&element)) {
+        out["lengthText"] = ruler->GetLengthText();
+        nlohmann::ordered_json ends = nlohmann::ordered_json::array();
+        nlohmann::ordered_json attached = nlohmann::ordered_json::array();
+        for (int i = 0; i < 2; ++i) {
+            const CExMeasure::End& end = ruler->EndAt(i);
+            ends.push_back({end.point.x, end.point.y});
+            const int index = doc.FindElement(end.element);
+            attached.push_back(index < 0 ? nlohmann::ordered_json()
+                                         : nlohmann::ordered_json(index));
+        }
+        out["ends"] = std::move(ends);
+        out["attached"] = std::move(attached);
+    }
+    if (const auto* wall = dynamic_cast<const CExWallThickness*>(&element)) {
+        out["thickness"] = wall->GetThickness();
+        out["rotation"] = wall->GetRotation();
+    }
+    if (const auto* room = dynamic_cast<const CExRoomParts*>(&element)) {
+        out["layoutType"] = room->GetLayoutType();
+        out["matLines"] = room->MatLines().size();
+    }
+    if (const auto* pillar = dynamic_cast<const CExPillarParts*>(&element)) {
+        out["area"] = pillar->GetArea();
+    }
     if (const auto* text = dynamic_cast<const CExStringParts*>(&element)) {
         out["text"] = cp932::ToUtf8(text->GetPartsName());
         out["strokeWidth"] = text->GetLineWidth();
@@ -41,7 +69,7 @@ void AddKindKeys(const CExParts& element, nlohmann::ordered_json& out) {
     }
 }
 
-nlohmann::ordered_json DumpElement(std::size_t index, CExParts& element) {
+nlohmann::ordered_json DumpElement(const CKORVANEXDoc& doc, std::size_t index, CExParts& element) {
     element.UpdateParts();
     element.RecalcParts();
     const ExPoint position = element.GetPosition();
@@ -57,7 +85,7 @@ nlohmann::ordered_json DumpElement(std::size_t index, CExParts& element) {
         {"color", element.GetColor()},
         {"lines", element.DrawLines().size()},
     };
-    AddKindKeys(element, out);
+    AddKindKeys(doc, element, out);
     return out;
 }
 
@@ -70,7 +98,7 @@ nlohmann::ordered_json DumpDrawing(CKORVANEXDoc& doc) {
 
     nlohmann::ordered_json elements = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < doc.GetElementCount(); ++i) {
-        elements.push_back(DumpElement(i, *doc.ElementAt(i)));
+        elements.push_back(DumpElement(doc, i, *doc.ElementAt(i)));
     }
     return {
         {"version", cp932::ToUtf8(doc.GetFileVersion())},

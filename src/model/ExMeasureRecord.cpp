@@ -1,0 +1,140 @@
+#include "ExMeasure.h"
+
+#include "ExArchive.h"
+
+namespace {
+
+constexpr int kWrittenFormat = 101;
+
+void WritePoint(CExArchive& ar, ExPoint p) {
+    ar.WriteInt32(p.x);
+    ar.WriteInt32(p.y);
+}
+
+void ReadPoint(CExArchive& ar, ExPoint& p) {
+    p.x = ar.ReadInt32();
+    p.y = ar.ReadInt32();
+}
+
+void WriteRect(CExArchive& ar, const ExRect& r) {
+    for (const int v : {r.left, r.top, r.right, r.bottom}) {
+        ar.WriteInt32(v);
+    }
+}
+
+void ReadRect(CExArchive& ar, ExRect& r) {
+    for (int* v : {&r.left, &r.top, &r.right, &r.bottom}) {
+        *v = ar.ReadInt32();
+    }
+}
+
+} // namespace
+
+void CExMeasure::Serialize(CExArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteString(kClassName);
+        ar.WriteInt32(kWrittenFormat);
+        for (const int v : m_arReserved1) {
+            ar.WriteInt32(v);
+        }
+        for (const int v : m_arReserved2) {
+            ar.WriteInt32(v);
+        }
+        WritePoint(ar, m_ptOffset[0]);
+        WritePoint(ar, m_ptOffset[1]);
+        for (const int v : m_arReserved3) {
+            ar.WriteInt32(v);
+        }
+        WriteRect(ar, m_rcEndMark[0]);
+        WriteRect(ar, m_rcEndMark[1]);
+        for (const End& end : m_aEnd) {
+            WritePoint(ar, end.point);
+            ar.WriteInt32(ar.ElementPosition(end.element));
+            ar.WriteInt32(end.attachAngle);
+        }
+        WritePoint(ar, m_ptViewEnd[0]);
+        WritePoint(ar, m_ptViewEnd[1]);
+        for (std::size_t i = 0; i < 8; ++i) {
+            WritePoint(ar, m_ptDerived[i]);
+        }
+        for (const auto& arrow : m_ptArrow) {
+            for (const ExPoint& p : arrow) {
+                WritePoint(ar, p);
+            }
+        }
+        ar.WriteDouble(m_dLabelWidth);
+        ar.WriteDouble(m_dLabelHeight);
+        ar.WriteString(m_strName);
+        ar.WriteInt32(m_nPartsCode);
+        ar.WriteInt32(static_cast<std::int32_t>(m_crColor));
+        ar.WriteInt32(m_nAttachCount);
+        for (const auto& tick : m_ptTick) {
+            WritePoint(ar, tick[0]);
+            WritePoint(ar, tick[1]);
+        }
+        return;
+    }
+    const std::int32_t format = ar.ReadInt32();
+    for (int& v : m_arReserved1) {
+        v = ar.ReadInt32();
+    }
+    for (int& v : m_arReserved2) {
+        v = ar.ReadInt32();
+    }
+    ReadPoint(ar, m_ptOffset[0]);
+    ReadPoint(ar, m_ptOffset[1]);
+    for (int& v : m_arReserved3) {
+        v = ar.ReadInt32();
+    }
+    ReadRect(ar, m_rcEndMark[0]);
+    ReadRect(ar, m_rcEndMark[1]);
+    for (std::size_t k = 0; k < m_aEnd.size(); ++k) {
+        ReadPoint(ar, m_aEnd[k].point);
+        m_aEnd[k].element = nullptr;
+        m_nStoredIndex[k] = ar.ReadInt32();
+        m_aEnd[k].attachAngle = ar.ReadInt32();
+    }
+    ReadPoint(ar, m_ptViewEnd[0]);
+    ReadPoint(ar, m_ptViewEnd[1]);
+    for (std::size_t i = 0; i < 8; ++i) {
+        ReadPoint(ar, m_ptDerived[i]);
+    }
+    for (auto& arrow : m_ptArrow) {
+        for (ExPoint& p : arrow) {
+            ReadPoint(ar, p);
+        }
+    }
+    m_dLabelWidth = ar.ReadDouble();
+    m_dLabelHeight = ar.ReadDouble();
+    m_strName = ar.ReadString();
+    m_nPartsCode = ar.ReadInt32();
+    m_crColor = static_cast<ExColor>(ar.ReadInt32());
+    m_nAttachCount = 0;
+    if (format == kWrittenFormat) {
+        m_nAttachCount = ar.ReadInt32();
+        for (auto& tick : m_ptTick) {
+            ReadPoint(ar, tick[0]);
+            ReadPoint(ar, tick[1]);
+        }
+    }
+    m_nUnit = kUnitMillimetre;
+    m_nStyle = kStyleAutomatic;
+}
+
+void CExMeasure::ResolveReferences(const std::vector<CExParts*>& elements) {
+    for (std::size_t k = 0; k < m_aEnd.size(); ++k) {
+        const int index = m_nStoredIndex[k];
+        const bool valid = index >= 0 && static_cast<std::size_t>(index) < elements.size() &&
+                           elements[static_cast<std::size_t>(index)] != this;
+        m_aEnd[k].element = valid ? elements[static_cast<std::size_t>(index)] : nullptr;
+        m_nStoredIndex[k] = -1;
+    }
+}
+
+void CExMeasure::ForgetElement(const CExParts* element) {
+    for (End& end : m_aEnd) {
+        if (end.element == element) {
+            end.element = nullptr;
+        }
+    }
+}
