@@ -1,6 +1,9 @@
 #include "DrawingDump.h"
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
+#include "ExOuterWallParts.h"
+#include "ExPillarParts.h"
+#include "ExRoomParts.h"
 #include "KORVANEXDoc.h"
 #include "support/TempFolder.h"
 
@@ -131,6 +134,48 @@ TEST_F(QlptoolTest, DamagedLastElementStillDumpsTheOthers) {
     EXPECT_EQ(parsed["complete"], false);
     EXPECT_EQ(parsed["elements"].size(), 1u);
     EXPECT_NE(ReadFile(m_folder / "err.txt").find("damaged"), std::string::npos);
+}
+
+TEST_F(QlptoolTest, DumpShowsWallThicknessRoomFloorAndPillarArea) {
+    CKORVANEXDoc doc;
+    CExGeneralParts square;
+    square.LoadShape(kSquare, sizeof kSquare);
+    square.SetWidth(30000);
+    square.SetHeight(30000);
+    square.SetPartsCode(10104);
+    auto wall = CExOuterWallParts::CreateFromLibrary(square, {500000, 500000});
+    wall->SetRotation(30);
+    doc.AddElement(std::move(wall));
+    square.SetPartsCode(30203);
+    doc.AddElement(CExRoomParts::CreateFromLibrary(square, {800000, 800000}));
+    square.SetPartsCode(20102);
+    doc.AddElement(CExPillarParts::CreateFromLibrary(square, {300000, 300000}));
+    doc.ViewSettings() = {{0, 0}, 100, 6, 100, 25, 25, 1, 1, 1};
+    CExHeadlessView view(100, 25, 25);
+    ExActiveViewScope active(&view);
+    for (const auto& element : doc.Elements()) {
+        element->UpdateParts(); // as the view does before anything is saved
+    }
+    ASSERT_TRUE(doc.OnSaveDocument(m_folder / "building.qlp"));
+
+    const ToolRun run =
+        RunTool("dump " + (m_folder / "building.qlp").string(), m_folder / "err.txt");
+    ASSERT_EQ(run.exitCode, 0);
+    const auto elements = nlohmann::json::parse(run.output)["elements"];
+    ASSERT_EQ(elements.size(), 3u);
+    EXPECT_EQ(elements[0]["kind"], "CExOuterWallParts");
+    EXPECT_EQ(elements[0]["thickness"], 15000);
+    EXPECT_EQ(elements[0]["rotation"], 30);
+    EXPECT_FALSE(elements[0].contains("layoutType"));
+    EXPECT_EQ(elements[1]["kind"], "CExRoomParts");
+    EXPECT_EQ(elements[1]["name"], "和室");
+    EXPECT_EQ(elements[1]["thickness"], 12000);
+    EXPECT_EQ(elements[1]["layoutType"], 6);
+    EXPECT_EQ(elements[1]["matLines"], 17);
+    EXPECT_EQ(elements[1]["width"], 282000);
+    EXPECT_EQ(elements[2]["kind"], "CExPillarParts");
+    EXPECT_EQ(elements[2]["area"], 900000000.0);
+    EXPECT_FALSE(elements[2].contains("thickness"));
 }
 
 } // namespace
