@@ -8,6 +8,7 @@
 #include "StrokeChaining.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace mkvecfont {
 
@@ -17,12 +18,16 @@ namespace {
 // least in pixels.
 constexpr double kDirectionReach = 2.0;
 constexpr double kMinDirectionReach = 3.0;
+// A short stroke is straightened over at most this fraction of its length.
+constexpr double kShortStrokeCut = 0.35;
+// Step, in pixels, when feeling for the end of the ink.
+constexpr double kInkStep = 0.5;
 
 // Shapes each edge of a cleaned-up graph into a pen line.
 class EdgeShaper {
 public:
-    EdgeShaper(const SkeletonGraph& graph, const TraceOptions& options)
-        : g_(graph), options_(options) {}
+    EdgeShaper(const SkeletonGraph& graph, const Grid<float>& depth, const TraceOptions& options)
+        : g_(graph), depth_(depth), options_(options) {}
 
     // The edge as a pen line from its `from` node to its `to` node.
     Polyline Line(int e) const {
@@ -69,30 +74,42 @@ private:
     // short of the end: carry the stroke on straight from further back, out to where its
     // ink ends.
     void StraightenEnd(Polyline& line, double tipRadius) const {
-        const double cut = options_.endTrim * g_.strokeRadius;
-        const double reach = cut + std::max(kMinDirectionReach, kDirectionReach * g_.strokeRadius);
-        const double extension = options_.endExtension * tipRadius;
-        if (ArcLength(line) < reach + kMinDirectionReach) {
-            const Point dir = line.front() - PointAlong(line, reach);
-            const double len = Length(dir);
-            if (len > 0) {
-                line.front() = line.front() + dir * (extension / len);
-            }
-            return;
-        }
+        const double length = ArcLength(line);
+        const double cut = std::min(options_.endTrim * g_.strokeRadius, kShortStrokeCut * length);
+        const double reach =
+            std::min(cut + std::max(kMinDirectionReach, kDirectionReach * g_.strokeRadius), length);
         const Point tip = line.front();
         const Point kept = PointAlong(line, cut);
         const Point dir = kept - PointAlong(line, reach);
         const double len = Length(dir);
+        if (len == 0) {
+            return;
+        }
         std::size_t drop = 0;
         while (drop + 1 < line.size() && Distance(line[drop], tip) < Distance(kept, tip)) {
             ++drop;
         }
         line.erase(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(drop));
-        line.insert(line.begin(), kept + dir * ((Distance(kept, tip) + extension) / len));
+        const double wanted = Distance(kept, tip) + options_.endExtension * tipRadius;
+        line.insert(line.begin(), kept + dir * (InkAhead(kept, dir * (1 / len), wanted) / len));
+    }
+
+    // How far from `from` along the unit vector `dir`, up to `limit`, the ink goes on.
+    double InkAhead(Point from, Point dir, double limit) const {
+        double inside = 0;
+        for (double t = kInkStep; t <= limit; t += kInkStep) {
+            const Point p = from + dir * t;
+            if (depth_.At(static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y))) <=
+                0) {
+                break;
+            }
+            inside = t;
+        }
+        return inside;
     }
 
     const SkeletonGraph& g_;
+    const Grid<float>& depth_;
     const TraceOptions& options_;
 };
 
@@ -105,7 +122,7 @@ StrokeSet TraceStrokes(const Bitmap& skeleton, const Grid<float>& depth,
     StrokeSet out;
     out.dots = TakeDots(graph, options.dotExtent);
     PlaceJunctions(graph, options.junctionTrim, options.smoothing);
-    const EdgeShaper shaper(graph, options);
+    const EdgeShaper shaper(graph, depth, options);
     std::vector<Polyline> lines(graph.edges.size());
     for (int e = 0; e < static_cast<int>(graph.edges.size()); ++e) {
         if (graph.edges[e].alive) {
