@@ -18,6 +18,7 @@ public:
     bool IsShowMeasure() const override { return m_bShowMeasure; }
     bool IsShowArea() const override { return m_bShowArea; }
     bool IsDrawingView() const override { return m_bDrawingView; }
+    const CKORVANEXDoc* GetDocument() const override { return m_pDocument; }
 
     void SetViewScale(int scale) { m_nViewScale = scale; }
     void SetMapSize(int widthM, int heightM) {
@@ -31,6 +32,7 @@ public:
         m_bShowArea = area;
     }
     void SetDrawingView(bool drawingView) { m_bDrawingView = drawingView; }
+    void SetDocument(const CKORVANEXDoc* document) { m_pDocument = document; }
 
 private:
     int m_nViewScale = 100;
@@ -41,4 +43,5 @@ private:
     bool m_bShowMeasure = true;
     bool m_bShowArea = true;
     bool m_bDrawingView = false;
+    const CKORVANEXDoc* m_pDocument = nullptr;
 };

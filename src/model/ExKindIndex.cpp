@@ -1,5 +1,6 @@
 #include "ExKindIndex.h"
 
+#include "ExArea.h"
 #include "ExGeneralParts.h"
 #include "ExMeasure.h"
 #include "ExOuterWallParts.h"
@@ -50,6 +51,8 @@ std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
         return std::make_unique<CExWiringParts>();
     case ExKind::String:
         return std::make_unique<CExStringParts>();
+    case ExKind::Area:
+        return std::make_unique<CExArea>();
     case ExKind::Measure:
         return std::make_unique<CExMeasure>();
     default:

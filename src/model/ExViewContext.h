@@ -2,6 +2,8 @@
 
 #include "ExTypes.h"
 
+class CKORVANEXDoc;
+
 // What an element asks of "the active view": the zoom divisor, the conversion of drawing sizes
 // and points to view units with the display's pixel snapping, the drawing sheet and the display
 // switches. The drawing view implements it; CExHeadlessView serves the tools and tests.
@@ -22,6 +24,8 @@ public:
     virtual bool IsShowArea() const = 0;
     // False for surfaces that are not an interactive drawing view (printing, export).
     virtual bool IsDrawingView() const = 0;
+    // The drawing the view shows, for elements that look at their neighbours; may be null.
+    virtual const CKORVANEXDoc* GetDocument() const { return nullptr; }
 
     // A drawing-unit length in view units: divided by the divisor, then snapped to the pixel grid.
     int ToViewLength(int drawingLength) const;

@@ -1,6 +1,7 @@
 #include "DrawingDump.h"
 
 #include "Cp932.h"
+#include "ExArea.h"
 #include "ExHeadlessView.h"
 #include "ExMeasure.h"
 #include "ExParts.h"
@@ -25,6 +26,15 @@ CExHeadlessView ViewFor(const ExViewSettings& settings) {
 
 // Keys only some kinds have.
 void AddKindKeys(const CKORVANEXDoc& doc, const CExParts& element, nlohmann::ordered_json& out) {
+    if (const auto* area = dynamic_cast<const CExArea*>(&element)) {
+        out["areaText"] = area->GetAreaText();
+        nlohmann::ordered_json points = nlohmann::ordered_json::array();
+        for (int i = 0; i < area->GetPointCount(); ++i) {
+            const ExPoint p = area->Points()[static_cast<std::size_t>(i)];
+            points.push_back({p.x, p.y});
+        }
+        out["points"] = std::move(points);
+    }
     if (const auto* ruler = dynamic_cast<const CExMeasure*>(&element)) {
         out["lengthText"] = ruler->GetLengthText();
         nlohmann::ordered_json ends = nlohmann::ordered_json::array();
@@ -94,6 +104,7 @@ nlohmann::ordered_json DumpElement(const CKORVANEXDoc& doc, std::size_t index, C
 nlohmann::ordered_json DumpDrawing(CKORVANEXDoc& doc) {
     const ExViewSettings& v = doc.ViewSettings();
     CExHeadlessView view = ViewFor(v);
+    view.SetDocument(&doc);
     ExActiveViewScope active(&view);
 
     nlohmann::ordered_json elements = nlohmann::ordered_json::array();

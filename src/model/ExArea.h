@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ExParts.h"
+#include "ExStringParts.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CExPillarParts;
+
+// An area measurement: a polygon clicked out on the drawing whose enclosed floor area, net of
+// the pillars standing wholly inside it, is shown in square metres by a label it owns and
+// rebuilds at every update.
+class CExArea : public CExParts {
+public:
+    static constexpr const char* kClassName = "CExArea";
+    static constexpr int kLabelStrokeWidth = 10;
+    static constexpr ExColor kHatchColor = 0x00FF00;
+
+    CExArea();
+    ~CExArea() override;
+
+    const char* GetRuntimeClassName() const override { return kClassName; }
+    // Record: class name, int32 version (100), 8 + 8 reserved bytes, label position, label
+    // width and height (doubles), vertices (count, points), view points (count, points),
+    // rubber-band rect, name, parts code, drawn count, vertex count, line count and lines
+    // (scaled start and end).
+    void Serialize(CExArchive& ar) override;
+    void UpdateParts() override;
+    int DrawParts(CExDC* dc) override;
+    int CreateThumbnail(CExDC* dc, int cx, int cy) override;
+
+    // Appends a vertex (drawing units); the first is appended twice so that the copy can
+    // follow the pointer.
+    void AddPoint(ExPoint point);
+    // Moves the last vertex (the one following the pointer).
+    void SetLastPoint(ExPoint point);
+    void SetLabelWidth(double width) { m_dLabelWidth = width; }
+    void SetLabelHeight(double height) { m_dLabelHeight = height; }
+    void BuildDrawLines();
+    // Takes the vertices from the lines after vertex editing.
+    void BuildPointsFromLines();
+    // Collects the pillars of the drawing whose outline lies wholly inside the polygon.
+    void FindPillarsInside();
+    void CalcAreaText();
+
+    int GetPointCount() const { return m_nPointCount; }
+    const std::vector<ExPoint>& Points() const { return m_arPoint; }
+    const std::vector<ExPoint>& ViewPoints() const { return m_arViewPoint; }
+    const std::string& GetAreaText() const { return m_strArea; }
+    const CExStringParts* Label() const { return m_pLabel.get(); }
+    const ExRect& GetLabelRect() const { return m_rcLabel; }
+    int GetPillarCount() const { return m_nPillarCount; }
+
+private:
+    std::string m_strArea;
+    std::unique_ptr<CExStringParts> m_pLabel;
+    ExPoint m_ptLabel;
+    double m_dLabelWidth = 0.0;
+    double m_dLabelHeight = 0.0;
+    std::vector<ExPoint> m_arPoint;
+    std::vector<ExPoint> m_arViewPoint;
+    ExRect m_rcRubber;
+    std::vector<const CExPillarParts*> m_lstPillar;
+    int m_nPillarCount = 0;
+    int m_nPointCount = 0;
+    int m_nDrawnCount = 0;
+    ExRect m_rcLabel;
+};
