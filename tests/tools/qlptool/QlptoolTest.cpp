@@ -1,9 +1,14 @@
+#include "Cp932.h"
 #include "DrawingDump.h"
+#include "ExArea.h"
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
+#include "ExMeasure.h"
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
+#include "ExStringParts.h"
+#include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
 #include "support/TempFolder.h"
 
@@ -176,6 +181,59 @@ TEST_F(QlptoolTest, DumpShowsWallThicknessRoomFloorAndPillarArea) {
     EXPECT_EQ(elements[2]["kind"], "CExPillarParts");
     EXPECT_EQ(elements[2]["area"], 900000000.0);
     EXPECT_FALSE(elements[2].contains("thickness"));
+}
+
+TEST_F(QlptoolTest, DumpShowsTextsAreasRulersAndCables) {
+    CExHeadlessView view(100, 25, 25);
+    ExActiveViewScope active(&view);
+    CKORVANEXDoc doc;
+    view.SetDocument(&doc);
+    doc.ViewSettings() = {{0, 0}, 100, 6, 100, 25, 25, 1, 1, 1};
+
+    auto text = std::make_unique<CExStringParts>();
+    text->InsertString(*cp932::FromUtf8("会議室A"), -1);
+    text->SetPosition(100000, 100000);
+    CExParts* textElement = doc.AddElement(std::move(text));
+    textElement->UpdateParts();
+    textElement->RecalcParts();
+
+    auto area = std::make_unique<CExArea>();
+    area->AddPoint({0, 0});
+    area->SetLastPoint({400000, 0});
+    area->AddPoint({400000, 300000});
+    area->AddPoint({0, 300000});
+    area->UpdateParts();
+    doc.AddElement(std::move(area));
+
+    auto ruler = std::make_unique<CExMeasure>();
+    ruler->AttachEnd(0, {100000, 100000}, {textElement});
+    ruler->AttachEnd(1, {223456, 100000}, {textElement});
+    doc.AddElement(std::move(ruler));
+
+    auto cable = std::make_unique<CExWiringParts>();
+    cable->StartCable(1, {10000, 10000}, {}, 50);
+    cable->SetLastPoint({110000, 10000});
+    doc.AddElement(std::move(cable));
+    for (const auto& element : doc.Elements()) {
+        element->UpdateParts();
+    }
+    ASSERT_TRUE(doc.OnSaveDocument(m_folder / "notes.qlp"));
+
+    const ToolRun run = RunTool("dump " + (m_folder / "notes.qlp").string(), m_folder / "err.txt");
+    ASSERT_EQ(run.exitCode, 0);
+    const auto elements = nlohmann::json::parse(run.output)["elements"];
+    ASSERT_EQ(elements.size(), 4u);
+    EXPECT_EQ(elements[0]["text"], "会議室A");
+    EXPECT_EQ(elements[0]["strokeWidth"], 60);
+    EXPECT_EQ(elements[0]["characters"], 4);
+    EXPECT_EQ(elements[1]["areaText"], "12.000");
+    EXPECT_EQ(elements[1]["points"].size(), 4u);
+    EXPECT_EQ(elements[2]["lengthText"], "1234mm");
+    EXPECT_EQ(elements[2]["attached"], nlohmann::json::parse("[0, null]"));
+    EXPECT_EQ(elements[2]["ends"][1], nlohmann::json::array({223456, 100000}));
+    EXPECT_EQ(elements[3]["lengthText"], "1.50");
+    EXPECT_EQ(elements[3]["heightCorrection"], 50);
+    EXPECT_EQ(elements[3]["lineWidth"], 2);
 }
 
 } // namespace
