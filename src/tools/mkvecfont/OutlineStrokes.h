@@ -13,7 +13,8 @@ struct StrokeOptions {
     TraceOptions trace;
     // Douglas-Peucker tolerance in grid steps.
     double tolerance = 0.7;
-    // Dots are drawn as small rings this fraction of the ink's half-width.
+    // Dots are drawn as small rings of this fraction of the ink's half-width, and of at least
+    // this radius in grid steps.
     double dotScale = 0.55;
     double minDotRadius = 2.5;
     // Glyphs with ink deeper than this (in em) are filled shapes (a black square, a black

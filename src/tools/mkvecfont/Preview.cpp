@@ -33,6 +33,22 @@ int SlotOfCode(std::uint16_t code) {
     return SlotIndex(k);
 }
 
+// iconv writes the IBM kanji with their IBM codes, in rows past the font's last; the same
+// characters sit in the NEC-selected rows 89-92, where the font has them.
+int SlotOfDoubleByte(const Cp932& cp932, std::uint16_t code) {
+    if (const int slot = SlotOfCode(code); slot >= 0) {
+        return slot;
+    }
+    const std::optional<char32_t> ch = cp932.Decode(code);
+    for (int slot = 0; ch && slot < kSlotCount; ++slot) {
+        if (cp932.Decode(KutenToSjis(SlotKuten(slot))) == ch) {
+            return slot;
+        }
+    }
+    return -1;
+}
+
+// UTF-8 of a character from U+0800 to U+FFFF, which the full-width forms are.
 std::string Utf8Of(char32_t ch) {
     std::string s;
     s += static_cast<char>(0xE0 | ch >> 12);
@@ -51,23 +67,12 @@ int SlotOfSingleByte(const Cp932& cp932, unsigned char b) {
         if (wide.size() != 2) {
             return -1;
         }
-        return SlotOfCode(static_cast<std::uint16_t>(static_cast<unsigned char>(wide[0]) << 8 |
-                                                     static_cast<unsigned char>(wide[1])));
+        return SlotOfDoubleByte(
+            cp932, static_cast<std::uint16_t>(static_cast<unsigned char>(wide[0]) << 8 |
+                                              static_cast<unsigned char>(wide[1])));
     } catch (const std::runtime_error&) {
         return -1;
     }
-}
-
-// iconv writes the IBM kanji with their IBM codes, in rows past the font's last; the same
-// characters sit in the NEC-selected rows 89-92, where the font has them.
-int SlotOfVendorCode(const Cp932& cp932, std::uint16_t code) {
-    const std::optional<char32_t> ch = cp932.Decode(code);
-    for (int slot = 0; ch && slot < kSlotCount; ++slot) {
-        if (cp932.Decode(KutenToSjis(SlotKuten(slot))) == ch) {
-            return slot;
-        }
-    }
-    return -1;
 }
 
 std::vector<Placed> LayOut(const Cp932& cp932, const std::string& line, double cell) {
@@ -79,8 +84,7 @@ std::vector<Placed> LayOut(const Cp932& cp932, const std::string& line, double c
         if (IsLeadByte(b) && i + 1 < bytes.size()) {
             const auto code =
                 static_cast<std::uint16_t>(b << 8 | static_cast<unsigned char>(bytes[++i]));
-            const int slot = SlotOfCode(code);
-            placed.push_back({slot >= 0 ? slot : SlotOfVendorCode(cp932, code), x, cell});
+            placed.push_back({SlotOfDoubleByte(cp932, code), x, cell});
             x += cell;
         } else {
             placed.push_back({SlotOfSingleByte(cp932, b), x, cell / 2});

@@ -28,9 +28,10 @@ struct TraceOptions {
     double junctionMerge = 1.2;
     // The centre line bends towards a junction within about one half-width of it.
     double junctionTrim = 1.1;
-    // Thinning stops half a stroke short of a stroke's end.
+    // Thinning stops about half a stroke short of a stroke's end, so free ends are carried on
+    // by this many of the tip's half-widths (never past the ink) ...
     double endExtension = 0.85;
-    // ... and bends the last stretch of it, which is redrawn straight.
+    // ... and it bends the last stretch, which is redrawn straight from this far back.
     double endTrim = 1.5;
     // Ink whose centre line is shorter than this is drawn as a dot.
     double dotExtent = 1.6;
@@ -40,6 +41,8 @@ struct TraceOptions {
     double straightThroughDegrees = 35;
 };
 
+// Turns a glyph's centre line pixels (see Thinning.h) and the depth of its ink into pen
+// paths and dots.
 StrokeSet TraceStrokes(const Bitmap& skeleton, const Grid<float>& depth,
                        const TraceOptions& options);
 

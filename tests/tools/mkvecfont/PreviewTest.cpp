@@ -31,5 +31,13 @@ TEST(Preview, DrawsDoubleAndSingleByteCharacters) {
     EXPECT_EQ(DarkPixels(image, 0, 7), 0);
 }
 
+TEST(Preview, FindsIbmKanjiInTheirNecSelectedRows) {
+    std::vector<Glyph> slots(kSlotCount);
+    slots[SlotIndex({89, 1})] = {{Op::MoveTo, 0, 128}, {Op::LineTo, 255, 128}};
+    const Cp932 cp932;
+    const std::vector<std::string> lines{"纊"};
+    EXPECT_GT(DarkPixels(DrawText(slots, cp932, lines, 32), 0, 48), 20);
+}
+
 } // namespace
 } // namespace mkvecfont
