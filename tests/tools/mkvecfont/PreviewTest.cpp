@@ -12,7 +12,7 @@ int DarkPixels(const Image& image, int fromX, int toX) {
     int n = 0;
     for (int y = 0; y < image.height; ++y) {
         for (int x = fromX; x < toX; ++x) {
-            n += image.grey[static_cast<std::size_t>(y) * image.width + x] < 128 ? 1 : 0;
+            n += image.grey[static_cast<std::size_t>(y) * image.width + x] < 200 ? 1 : 0;
         }
     }
     return n;
