@@ -39,6 +39,34 @@ void CExArchive::WriteDouble(double value) {
     Append(&value, sizeof value);
 }
 
+void CExArchive::WritePoint(ExPoint point) {
+    WriteInt32(point.x);
+    WriteInt32(point.y);
+}
+
+void CExArchive::WriteRect(const ExRect& rect) {
+    WriteInt32(rect.left);
+    WriteInt32(rect.top);
+    WriteInt32(rect.right);
+    WriteInt32(rect.bottom);
+}
+
+ExPoint CExArchive::ReadPoint() {
+    ExPoint point;
+    point.x = ReadInt32();
+    point.y = ReadInt32();
+    return point;
+}
+
+ExRect CExArchive::ReadRect() {
+    ExRect rect;
+    rect.left = ReadInt32();
+    rect.top = ReadInt32();
+    rect.right = ReadInt32();
+    rect.bottom = ReadInt32();
+    return rect;
+}
+
 void CExArchive::WriteString(std::string_view text) {
     const std::string_view stored = text.substr(0, text.find('\0'));
     WriteInt32(static_cast<std::int32_t>(stored.size() + 1));

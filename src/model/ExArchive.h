@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExTypes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -40,7 +42,13 @@ public:
     void WriteString(std::string_view text);
     void WriteBytes(std::string_view bytes);
 
+    // A point as x then y; a rectangle as left, top, right, bottom.
+    void WritePoint(ExPoint point);
+    void WriteRect(const ExRect& rect);
+
     std::int32_t ReadInt32();
+    ExPoint ReadPoint();
+    ExRect ReadRect();
     double ReadDouble();
     // Reads a counted string and returns it up to its first NUL.
     std::string ReadString();

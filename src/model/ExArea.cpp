@@ -17,18 +17,6 @@ constexpr int kUpdateMargin = 600;
 constexpr long double kSquareMetre = 10000000000.0L; // square drawing units
 constexpr const char* kSquareMetreSign = "\x87\x75"; // ㎡
 
-ExPoint ToView(ExPoint point) {
-    if (const CExViewContext* view = GetActiveView()) {
-        view->ToViewPoint(point);
-    }
-    return point;
-}
-
-int ToViewLength(int length) {
-    const CExViewContext* view = GetActiveView();
-    return view ? view->ToViewLength(length) : length;
-}
-
 ExRect BoxOf(const std::vector<ExPoint>& points, std::size_t count) {
     ExRect box{INT_MAX, INT_MIN, INT_MIN, INT_MAX};
     for (std::size_t i = 0; i < count; ++i) {
@@ -50,7 +38,7 @@ void CExArea::AddPoint(ExPoint point) {
     const int copies = m_nPointCount == 0 ? 2 : 1;
     for (int i = 0; i < copies; ++i) {
         m_arPoint.push_back(point);
-        m_arViewPoint.push_back(ToView(point));
+        m_arViewPoint.push_back(ToActiveView(point));
         ++m_nPointCount;
     }
     if (m_nPointCount >= 2) {
@@ -69,7 +57,7 @@ void CExArea::SetLastPoint(ExPoint point) {
     if (m_nPointCount > 0) {
         const auto last = static_cast<std::size_t>(m_nPointCount - 1);
         m_arPoint[last] = point;
-        m_arViewPoint[last] = ToView(point);
+        m_arViewPoint[last] = ToActiveView(point);
     }
 }
 
@@ -146,7 +134,7 @@ void CExArea::UpdateParts() {
     try {
         const auto n = static_cast<std::size_t>(m_nPointCount);
         for (std::size_t i = 0; i < n; ++i) {
-            m_arViewPoint[i] = ToView(m_arPoint[i]);
+            m_arViewPoint[i] = ToActiveView(m_arPoint[i]);
         }
         m_rgnHit = CExRgn(std::vector<ExPoint>(m_arViewPoint.begin(), m_arViewPoint.begin() + n));
         if (n > 0) {
@@ -169,9 +157,9 @@ void CExArea::UpdateParts() {
         m_pLabel->MakeCharacters();
         m_pLabel->UpdateParts();
 
-        const ExPoint centre = ToView(m_ptLabel);
-        const int w = ToViewLength(m_pLabel->GetWidth());
-        const int h = ToViewLength(m_pLabel->GetHeight());
+        const ExPoint centre = ToActiveView(m_ptLabel);
+        const int w = ToActiveViewLength(m_pLabel->GetWidth());
+        const int h = ToActiveViewLength(m_pLabel->GetHeight());
         const ExPoint low = centre - ExPoint{WrapToInt32(3LL * w), h / 2};
         const ExPoint high = centre + ExPoint{WrapToInt32(3LL * w), h / 2};
         m_rcLabel = {low.x, high.y, high.x, low.y};

@@ -9,22 +9,10 @@ constexpr std::size_t kReservedBytes = 8;
 constexpr std::size_t kPointSize = 8;
 constexpr std::size_t kLineRecordSize = 16;
 
-void WritePoint(CExArchive& ar, ExPoint p) {
-    ar.WriteInt32(p.x);
-    ar.WriteInt32(p.y);
-}
-
-ExPoint ReadPoint(CExArchive& ar) {
-    ExPoint p;
-    p.x = ar.ReadInt32();
-    p.y = ar.ReadInt32();
-    return p;
-}
-
 void WritePoints(CExArchive& ar, const std::vector<ExPoint>& points) {
     ar.WriteInt32(static_cast<std::int32_t>(points.size()));
     for (const ExPoint& p : points) {
-        WritePoint(ar, p);
+        ar.WritePoint(p);
     }
 }
 
@@ -32,7 +20,7 @@ void AppendPoints(CExArchive& ar, std::vector<ExPoint>& points) {
     const std::int32_t count = ar.ReadCount(kPointSize);
     points.reserve(points.size() + static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
-        points.push_back(ReadPoint(ar));
+        points.push_back(ar.ReadPoint());
     }
 }
 
@@ -43,7 +31,7 @@ void CExArea::Serialize(CExArchive& ar) {
         ar.WriteString(kClassName);
         ar.WriteInt32(kRecordVersion);
         ar.WriteBytes(std::string(2 * kReservedBytes, '\0'));
-        WritePoint(ar, m_ptLabel);
+        ar.WritePoint(m_ptLabel);
         ar.WriteDouble(m_dLabelWidth);
         ar.WriteDouble(m_dLabelHeight);
         WritePoints(ar, m_arPoint);
@@ -57,14 +45,14 @@ void CExArea::Serialize(CExArchive& ar) {
         ar.WriteInt32(m_nPointCount);
         ar.WriteInt32(static_cast<std::int32_t>(m_lstDrawLine.size()));
         for (const CExPartsDrawLine& line : m_lstDrawLine) {
-            WritePoint(ar, line.scaledStart);
-            WritePoint(ar, line.scaledEnd);
+            ar.WritePoint(line.scaledStart);
+            ar.WritePoint(line.scaledEnd);
         }
         return;
     }
     ar.ReadInt32();
     ar.ReadBytes(2 * kReservedBytes);
-    m_ptLabel = ReadPoint(ar);
+    m_ptLabel = ar.ReadPoint();
     m_dLabelWidth = ar.ReadDouble();
     m_dLabelHeight = ar.ReadDouble();
     AppendPoints(ar, m_arPoint);
@@ -84,8 +72,8 @@ void CExArea::Serialize(CExArchive& ar) {
     const std::int32_t lines = ar.ReadCount(kLineRecordSize);
     for (std::int32_t i = 0; i < lines; ++i) {
         CExPartsDrawLine line;
-        line.scaledStart = ReadPoint(ar);
-        line.scaledEnd = ReadPoint(ar);
+        line.scaledStart = ar.ReadPoint();
+        line.scaledEnd = ar.ReadPoint();
         m_lstDrawLine.push_back(line);
     }
 }

@@ -7,18 +7,6 @@ namespace {
 constexpr unsigned kCommandSize = 3;
 constexpr std::size_t kStrokeRecordSize = 32;
 
-void WritePoint(CExArchive& ar, ExPoint p) {
-    ar.WriteInt32(p.x);
-    ar.WriteInt32(p.y);
-}
-
-ExPoint ReadPoint(CExArchive& ar) {
-    ExPoint p;
-    p.x = ar.ReadInt32();
-    p.y = ar.ReadInt32();
-    return p;
-}
-
 } // namespace
 
 void CExCharacter::OffsetPoint(ExPoint& point, int textLength, int endPos) const {
@@ -75,7 +63,7 @@ void CExCharacter::Serialize(CExArchive& ar) {
         for (const CExPartsDrawLine& stroke : m_lstDrawLine) {
             for (const ExPoint& p :
                  {stroke.shapeStart, stroke.shapeEnd, stroke.viewStart, stroke.viewEnd}) {
-                WritePoint(ar, p);
+                ar.WritePoint(p);
             }
         }
         return;
@@ -92,10 +80,10 @@ void CExCharacter::Serialize(CExArchive& ar) {
     m_lstDrawLine.reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
         CExPartsDrawLine stroke;
-        stroke.shapeStart = ReadPoint(ar);
-        stroke.shapeEnd = ReadPoint(ar);
-        stroke.viewStart = ReadPoint(ar);
-        stroke.viewEnd = ReadPoint(ar);
+        stroke.shapeStart = ar.ReadPoint();
+        stroke.shapeEnd = ar.ReadPoint();
+        stroke.viewStart = ar.ReadPoint();
+        stroke.viewEnd = ar.ReadPoint();
         m_lstDrawLine.push_back(stroke);
     }
 }

@@ -46,18 +46,6 @@ ExPoint Turn(double a, int p, int q) {
     return {TruncateToInt32(c * p - s * q), TruncateToInt32(c * q + s * p)};
 }
 
-ExPoint ToView(ExPoint point) {
-    if (const CExViewContext* view = GetActiveView()) {
-        view->ToViewPoint(point);
-    }
-    return point;
-}
-
-int ToViewLength(int length) {
-    const CExViewContext* view = GetActiveView();
-    return view ? view->ToViewLength(length) : length;
-}
-
 } // namespace
 
 CExMeasure::CExMeasure() {
@@ -115,7 +103,7 @@ void CExMeasure::UpdateParts() {
     try {
         m_nAttachCount = 0;
         for (std::size_t i = 0; i < 2; ++i) {
-            const ExPoint v = ToView(m_aEnd[i].point);
+            const ExPoint v = ToActiveView(m_aEnd[i].point);
             m_ptViewEnd[i] = v;
             const ExPoint low = v - ExPoint{kEndMarkHalfSize, kEndMarkHalfSize};
             const ExPoint high = v + ExPoint{kEndMarkHalfSize, kEndMarkHalfSize};
@@ -150,9 +138,9 @@ void CExMeasure::UpdateParts() {
         m_pLabel->SetLineWidth(kLabelStrokeWidth);
         m_pLabel->SetAngle(0);
         m_pLabel->MakeCharacters();
-        const ExPoint centre = ToView(m_ptPosition);
-        const int w = ToViewLength(m_pLabel->GetWidth());
-        const int h = ToViewLength(m_pLabel->GetHeight());
+        const ExPoint centre = ToActiveView(m_ptPosition);
+        const int w = ToActiveViewLength(m_pLabel->GetWidth());
+        const int h = ToActiveViewLength(m_pLabel->GetHeight());
         const ExPoint low = centre - ExPoint{WrapToInt32(3LL * w), h / 2};
         const ExPoint high = centre + ExPoint{WrapToInt32(3LL * w), h / 2};
         m_rcLabel = {low.x, low.y, high.x, high.y};
@@ -269,7 +257,7 @@ void CExMeasure::AttachEnd(int end, ExPoint point, const std::vector<CExParts*>&
     End& e = m_aEnd[static_cast<std::size_t>(end)];
     e.point = point;
     e.element = nullptr;
-    const ExPoint probe = ToView(point);
+    const ExPoint probe = ToActiveView(point);
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
         CExParts* element = *it;
         const ExKind kind = KindOfClassName(element->GetRuntimeClassName());

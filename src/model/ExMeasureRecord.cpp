@@ -6,28 +6,6 @@ namespace {
 
 constexpr int kWrittenFormat = 101;
 
-void WritePoint(CExArchive& ar, ExPoint p) {
-    ar.WriteInt32(p.x);
-    ar.WriteInt32(p.y);
-}
-
-void ReadPoint(CExArchive& ar, ExPoint& p) {
-    p.x = ar.ReadInt32();
-    p.y = ar.ReadInt32();
-}
-
-void WriteRect(CExArchive& ar, const ExRect& r) {
-    for (const int v : {r.left, r.top, r.right, r.bottom}) {
-        ar.WriteInt32(v);
-    }
-}
-
-void ReadRect(CExArchive& ar, ExRect& r) {
-    for (int* v : {&r.left, &r.top, &r.right, &r.bottom}) {
-        *v = ar.ReadInt32();
-    }
-}
-
 } // namespace
 
 void CExMeasure::Serialize(CExArchive& ar) {
@@ -40,26 +18,26 @@ void CExMeasure::Serialize(CExArchive& ar) {
         for (const int v : m_arReserved2) {
             ar.WriteInt32(v);
         }
-        WritePoint(ar, m_ptOffset[0]);
-        WritePoint(ar, m_ptOffset[1]);
+        ar.WritePoint(m_ptOffset[0]);
+        ar.WritePoint(m_ptOffset[1]);
         for (const int v : m_arReserved3) {
             ar.WriteInt32(v);
         }
-        WriteRect(ar, m_rcEndMark[0]);
-        WriteRect(ar, m_rcEndMark[1]);
+        ar.WriteRect(m_rcEndMark[0]);
+        ar.WriteRect(m_rcEndMark[1]);
         for (const End& end : m_aEnd) {
-            WritePoint(ar, end.point);
+            ar.WritePoint(end.point);
             ar.WriteInt32(ar.ElementPosition(end.element));
             ar.WriteInt32(end.attachAngle);
         }
-        WritePoint(ar, m_ptViewEnd[0]);
-        WritePoint(ar, m_ptViewEnd[1]);
+        ar.WritePoint(m_ptViewEnd[0]);
+        ar.WritePoint(m_ptViewEnd[1]);
         for (std::size_t i = 0; i < 8; ++i) {
-            WritePoint(ar, m_ptDerived[i]);
+            ar.WritePoint(m_ptDerived[i]);
         }
         for (const auto& arrow : m_ptArrow) {
             for (const ExPoint& p : arrow) {
-                WritePoint(ar, p);
+                ar.WritePoint(p);
             }
         }
         ar.WriteDouble(m_dLabelWidth);
@@ -69,8 +47,8 @@ void CExMeasure::Serialize(CExArchive& ar) {
         ar.WriteInt32(static_cast<std::int32_t>(m_crColor));
         ar.WriteInt32(m_nAttachCount);
         for (const auto& tick : m_ptTick) {
-            WritePoint(ar, tick[0]);
-            WritePoint(ar, tick[1]);
+            ar.WritePoint(tick[0]);
+            ar.WritePoint(tick[1]);
         }
         return;
     }
@@ -81,27 +59,27 @@ void CExMeasure::Serialize(CExArchive& ar) {
     for (int& v : m_arReserved2) {
         v = ar.ReadInt32();
     }
-    ReadPoint(ar, m_ptOffset[0]);
-    ReadPoint(ar, m_ptOffset[1]);
+    m_ptOffset[0] = ar.ReadPoint();
+    m_ptOffset[1] = ar.ReadPoint();
     for (int& v : m_arReserved3) {
         v = ar.ReadInt32();
     }
-    ReadRect(ar, m_rcEndMark[0]);
-    ReadRect(ar, m_rcEndMark[1]);
+    m_rcEndMark[0] = ar.ReadRect();
+    m_rcEndMark[1] = ar.ReadRect();
     for (std::size_t k = 0; k < m_aEnd.size(); ++k) {
-        ReadPoint(ar, m_aEnd[k].point);
+        m_aEnd[k].point = ar.ReadPoint();
         m_aEnd[k].element = nullptr;
         m_nStoredIndex[k] = ar.ReadInt32();
         m_aEnd[k].attachAngle = ar.ReadInt32();
     }
-    ReadPoint(ar, m_ptViewEnd[0]);
-    ReadPoint(ar, m_ptViewEnd[1]);
+    m_ptViewEnd[0] = ar.ReadPoint();
+    m_ptViewEnd[1] = ar.ReadPoint();
     for (std::size_t i = 0; i < 8; ++i) {
-        ReadPoint(ar, m_ptDerived[i]);
+        m_ptDerived[i] = ar.ReadPoint();
     }
     for (auto& arrow : m_ptArrow) {
         for (ExPoint& p : arrow) {
-            ReadPoint(ar, p);
+            p = ar.ReadPoint();
         }
     }
     m_dLabelWidth = ar.ReadDouble();
@@ -113,8 +91,8 @@ void CExMeasure::Serialize(CExArchive& ar) {
     if (format == kWrittenFormat) {
         m_nAttachCount = ar.ReadInt32();
         for (auto& tick : m_ptTick) {
-            ReadPoint(ar, tick[0]);
-            ReadPoint(ar, tick[1]);
+            tick[0] = ar.ReadPoint();
+            tick[1] = ar.ReadPoint();
         }
     }
     m_nUnit = kUnitMillimetre;

@@ -136,6 +136,9 @@ public:
 protected:
     // The common record: size, angle, position, name, code, colour and the line list.
     void SerializeCommon(CExArchive& ar);
+    // Sets the four corners and the nine handles of a box in shape coordinates (y up), with
+    // the rotation handle 450 units above the origin.
+    void SetFrameFromBox(int minX, int minY, int maxX, int maxY);
     // Grows the update rect from the hit region (or the corners) by the given margin.
     void CalcUpdateRect(int margin);
     double AngleRadians(int degrees) const;

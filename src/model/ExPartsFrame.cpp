@@ -18,12 +18,6 @@ constexpr int kHandleHalfSize = 105;
 constexpr int kVertexGripHalfSize = 205;
 constexpr int kUpdateMargin = 600;
 
-void ToView(ExPoint& point) {
-    if (const CExViewContext* view = GetActiveView()) {
-        view->ToViewPoint(point);
-    }
-}
-
 ExRect RectAround(ExPoint p, int half) {
     const ExPoint low = p - ExPoint{half, half};
     const ExPoint high = p + ExPoint{half, half};
@@ -56,6 +50,10 @@ void CExParts::CalcHandles() {
         // Without lines there is no box: the frame collapses onto the origin.
         minX = minY = maxX = maxY = 0;
     }
+    SetFrameFromBox(minX, minY, maxX, maxY);
+}
+
+void CExParts::SetFrameFromBox(int minX, int minY, int maxX, int maxY) {
     m_ptCorner = {ExPoint{minX, maxY}, ExPoint{maxX, maxY}, ExPoint{maxX, minY},
                   ExPoint{minX, minY}};
     const auto& c = m_ptCorner;
@@ -88,10 +86,10 @@ void CExParts::CalcFrameRegion() {
     const double sine = std::sin(radians);
     const double cosine = std::cos(radians);
     ExPoint offset = m_ptPosition;
-    ToView(offset);
+    offset = ToActiveView(offset);
     for (int i = 0; i < 4; ++i) {
         ExPoint p = m_ptCorner[i];
-        ToView(p);
+        p = ToActiveView(p);
         p = p + kPush[i];
         RotatePoint(p, sine, cosine);
         m_ptFrame[i] = p + offset;
@@ -113,9 +111,9 @@ void CExParts::RotateHandles() {
 
 void CExParts::ToViewHandles() {
     ExPoint offset = m_ptPosition;
-    ToView(offset);
+    offset = ToActiveView(offset);
     auto place = [&](ExPoint& p) {
-        ToView(p);
+        p = ToActiveView(p);
         p = p + offset;
     };
     for (int i = 0; i < kRotationHandle; ++i) {

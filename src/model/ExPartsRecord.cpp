@@ -11,18 +11,6 @@ namespace {
 constexpr std::size_t kLineRecordSize = 48;
 static_assert(sizeof(CExPartsDrawLine) == kLineRecordSize);
 
-void WritePoint(CExArchive& ar, ExPoint p) {
-    ar.WriteInt32(p.x);
-    ar.WriteInt32(p.y);
-}
-
-ExPoint ReadPoint(CExArchive& ar) {
-    ExPoint p;
-    p.x = ar.ReadInt32();
-    p.y = ar.ReadInt32();
-    return p;
-}
-
 } // namespace
 
 // The common record:
@@ -35,7 +23,7 @@ void CExParts::SerializeCommon(CExArchive& ar) {
         ar.WriteInt32(m_nWidth);
         ar.WriteInt32(m_nHeight);
         ar.WriteInt32(m_nAngle);
-        WritePoint(ar, m_ptPosition);
+        ar.WritePoint(m_ptPosition);
         ar.WriteString(m_strName);
         ar.WriteInt32(m_nPartsCode);
         ar.WriteInt32(static_cast<std::int32_t>(m_crColor));
@@ -43,7 +31,7 @@ void CExParts::SerializeCommon(CExArchive& ar) {
         for (const CExPartsDrawLine& line : m_lstDrawLine) {
             for (const ExPoint& p : {line.shapeStart, line.shapeEnd, line.viewStart, line.viewEnd,
                                      line.scaledStart, line.scaledEnd}) {
-                WritePoint(ar, p);
+                ar.WritePoint(p);
             }
         }
         return;
@@ -51,7 +39,7 @@ void CExParts::SerializeCommon(CExArchive& ar) {
     m_nWidth = ar.ReadInt32();
     m_nHeight = ar.ReadInt32();
     m_nAngle = ar.ReadInt32();
-    m_ptPosition = ReadPoint(ar);
+    m_ptPosition = ar.ReadPoint();
     m_strName = ar.ReadString();
     m_nPartsCode = ar.ReadInt32();
     m_crColor = static_cast<ExColor>(ar.ReadInt32());

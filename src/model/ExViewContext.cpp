@@ -48,3 +48,15 @@ CExViewContext* SetActiveView(CExViewContext* view) {
     g_activeView = view;
     return previous;
 }
+
+ExPoint ToActiveView(ExPoint point) {
+    if (const CExViewContext* view = GetActiveView()) {
+        view->ToViewPoint(point);
+    }
+    return point;
+}
+
+int ToActiveViewLength(int length) {
+    const CExViewContext* view = GetActiveView();
+    return view ? view->ToViewLength(length) : length;
+}

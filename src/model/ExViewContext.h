@@ -46,6 +46,10 @@ CExViewContext* GetActiveView();
 // Makes a view the active one (not owned); returns the previous one.
 CExViewContext* SetActiveView(CExViewContext* view);
 
+// Conversions by the active view; without one, values pass unchanged.
+ExPoint ToActiveView(ExPoint point);
+int ToActiveViewLength(int length);
+
 // Makes a view active for the lifetime of the scope.
 class ExActiveViewScope {
 public:

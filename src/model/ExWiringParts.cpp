@@ -27,22 +27,10 @@ const CExWiringParts::Kind kKinds[] = {
     {50103, "\x93\x64\x8c\xb9\x83\x50\x81\x5b\x83\x75\x83\x8b", 0x0000FF}, // 電源ケーブル
 };
 
-void WritePoint(CExArchive& ar, ExPoint p) {
-    ar.WriteInt32(p.x);
-    ar.WriteInt32(p.y);
-}
-
-ExPoint ReadPoint(CExArchive& ar) {
-    ExPoint p;
-    p.x = ar.ReadInt32();
-    p.y = ar.ReadInt32();
-    return p;
-}
-
 void WritePoints(CExArchive& ar, const std::vector<ExPoint>& points) {
     ar.WriteInt32(static_cast<std::int32_t>(points.size()));
     for (const ExPoint& p : points) {
-        WritePoint(ar, p);
+        ar.WritePoint(p);
     }
 }
 
@@ -50,7 +38,7 @@ std::vector<ExPoint> ReadPoints(CExArchive& ar) {
     const std::int32_t count = ar.ReadCount(kPointSize);
     std::vector<ExPoint> points(static_cast<std::size_t>(count));
     for (ExPoint& p : points) {
-        p = ReadPoint(ar);
+        p = ar.ReadPoint();
     }
     return points;
 }
@@ -62,13 +50,6 @@ double Distance(ExPoint a, ExPoint b) {
         return 0;
     }
     return std::sqrt(dx * dx + dy * dy);
-}
-
-ExPoint ToView(ExPoint point) {
-    if (const CExViewContext* view = GetActiveView()) {
-        view->ToViewPoint(point);
-    }
-    return point;
 }
 
 } // namespace
@@ -96,7 +77,7 @@ void CExWiringParts::SetVertex(int index, ExPoint point) {
         m_arViewPoint.resize(needed);
     }
     m_arPoint[static_cast<std::size_t>(index)] = point;
-    m_arViewPoint[static_cast<std::size_t>(index)] = ToView(point);
+    m_arViewPoint[static_cast<std::size_t>(index)] = ToActiveView(point);
 }
 
 void CExWiringParts::StartCable(int kind, ExPoint point, const std::vector<tagCABLEINFO>& cables,
@@ -199,7 +180,7 @@ void CExWiringParts::UpdateParts() {
     try {
         for (int i = 0; i < m_nPointCount; ++i) {
             const auto a = static_cast<std::size_t>(i);
-            m_arViewPoint[a] = ToView(m_arPoint[a]);
+            m_arViewPoint[a] = ToActiveView(m_arPoint[a]);
         }
         LinesFromPoints();
         CalcVertexHandles();
@@ -337,7 +318,7 @@ void CExWiringParts::Serialize(CExArchive& ar) {
         for (const CExPartsDrawLine& line : m_lstDrawLine) {
             for (const ExPoint& p :
                  {line.viewStart, line.viewEnd, line.scaledStart, line.scaledEnd}) {
-                WritePoint(ar, p);
+                ar.WritePoint(p);
             }
         }
         ar.WriteInt32(m_nLineStyle);
@@ -371,10 +352,10 @@ void CExWiringParts::Serialize(CExArchive& ar) {
     const std::int32_t lines = ar.ReadCount(kLineRecordSize);
     m_lstDrawLine.assign(static_cast<std::size_t>(lines), CExPartsDrawLine{});
     for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.viewStart = ReadPoint(ar);
-        line.viewEnd = ReadPoint(ar);
-        line.scaledStart = ReadPoint(ar);
-        line.scaledEnd = ReadPoint(ar);
+        line.viewStart = ar.ReadPoint();
+        line.viewEnd = ar.ReadPoint();
+        line.scaledStart = ar.ReadPoint();
+        line.scaledEnd = ar.ReadPoint();
     }
     if (format != kOldFormat) {
         m_nLineStyle = ar.ReadInt32();
