@@ -289,7 +289,8 @@ void CExWallThickness::RecalcParts() {
         m_rgnHit = CExRgn({m_ptCorner.begin(), m_ptCorner.end()});
         m_rgnSecond = CExRgn(m_arHitPolygon);
         CalcExtent();
-        // Repaint reaches half an inner wall beyond the frame, where a joining room's wall ends.
+        // The repaint reaches half an inner wall further, so a room wall laid against this one
+        // is repainted with it.
         const int halfInnerWall =
             SaturateToInt(std::int64_t(AppServices().DrawingDefaults().innerWallThicknessCm / 2) *
                           kUnitsPerCentimetre);
