@@ -1,8 +1,11 @@
 // qlptool: inspects drawings without a window.
 //   qlptool dump FILE.qlp    prints the drawing as one JSON object
+//   qlptool export FILE.qlp OUT.(png|bmp|svg|pdf) [--width PX] [--height PX]
+//          [--form whole|layout|wiring]    draws the whole sheet into a picture
 
 #include "DrawingDump.h"
 #include "ExVecFont.h"
+#include "ExportCommand.h"
 #include "KORVANEXDoc.h"
 #include "ToolServices.h"
 
@@ -29,7 +32,10 @@ void LoadProgramFont(CExVecFont& font) {
     }
 }
 
-constexpr const char* kUsage = "usage: qlptool dump FILE.qlp\n";
+constexpr const char* kUsage =
+    "usage: qlptool dump FILE.qlp\n"
+    "       qlptool export FILE.qlp OUT.(png|bmp|svg|pdf) [--width PX] [--height PX]\n"
+    "              [--form whole|layout|wiring]\n";
 
 int Dump(const char* fileName, CToolServices& services) {
     CKORVANEXDoc doc;
@@ -50,7 +56,8 @@ int Dump(const char* fileName, CToolServices& services) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3 || std::string_view(argv[1]) != "dump") {
+    const bool exporting = argc >= 2 && std::string_view(argv[1]) == "export";
+    if (!exporting && (argc != 3 || std::string_view(argv[1]) != "dump")) {
         std::cerr << kUsage;
         return 2;
     }
@@ -58,7 +65,8 @@ int main(int argc, char* argv[]) {
     SetAppServices(&services);
     CExVecFont font;
     LoadProgramFont(font);
-    const int result = Dump(argv[2], services);
+    const int result =
+        exporting ? RunExport(argc - 2, argv + 2, services) : Dump(argv[2], services);
     SetAppServices(nullptr);
     SetVecFont(nullptr);
     return result;

@@ -1,0 +1,88 @@
+#include "ChildFrame.h"
+
+#include "ExAppServices.h"
+#include "KORVANEXDoc.h"
+#include "KORVANEXView.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <filesystem>
+
+QString DrawingFileFilter() {
+    return QStringLiteral("クイルプラン Files (*.qlp);;すべてのファイル (*.*)");
+}
+
+QString TitleOfFile(const QString& fileName) {
+    return QFileInfo(fileName).completeBaseName();
+}
+
+CChildFrame::CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileName,
+                         const QString& title, QWidget* parent)
+    : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_strFileName(fileName), m_strTitle(title) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_pView = new CKORVANEXView(*m_pDoc, this);
+    setWidget(m_pView);
+    UpdateTitle();
+}
+
+// The view observes the document: it goes first.
+CChildFrame::~CChildFrame() {
+    delete m_pView;
+}
+
+void CChildFrame::UpdateTitle() {
+    setWindowTitle(m_strTitle);
+}
+
+bool CChildFrame::Save() {
+    if (m_strFileName.isEmpty()) {
+        return SaveAs();
+    }
+    return SaveTo(m_strFileName);
+}
+
+bool CChildFrame::SaveAs() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(DrawingFileFilter());
+    dialog.setDefaultSuffix(QStringLiteral("qlp"));
+    dialog.selectFile(m_strFileName.isEmpty() ? m_strTitle : m_strFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return false;
+    }
+    return SaveTo(dialog.selectedFiles().constFirst());
+}
+
+bool CChildFrame::SaveTo(const QString& fileName) {
+    m_pView->FillViewSettings(m_pDoc->ViewSettings());
+    // Which elements are on the sheet is a question for this drawing's view.
+    ExActiveViewScope converting(m_pView);
+    if (!m_pDoc->OnSaveDocument(std::filesystem::path(fileName.toStdString()))) {
+        return false;
+    }
+    m_strFileName = fileName;
+    m_strTitle = TitleOfFile(fileName);
+    UpdateTitle();
+    emit saved(fileName);
+    return true;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (m_pDoc->IsModified()) {
+        const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(m_strTitle);
+        const auto answer = QMessageBox::question(
+            this, QString::fromUtf8(exmsg::kAppName), question,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !Save())) {
+            event->ignore();
+            return;
+        }
+    }
+    if (GetActiveView() == m_pView) {
+        m_pView->Activate(false);
+    }
+    QMdiSubWindow::closeEvent(event);
+}

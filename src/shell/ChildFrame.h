@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include <memory>
+
+class CKORVANEXDoc;
+class CKORVANEXView;
+
+// The window of one drawing: it owns the document and shows it in its view, knows the file the
+// drawing came from and its title, and asks before a modified drawing is closed.
+class CChildFrame final : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    // Takes a document, new or already read from fileName (empty for a new one).
+    CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileName, const QString& title,
+                QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CKORVANEXDoc& Document() const { return *m_pDoc; }
+    CKORVANEXView& View() const { return *m_pView; }
+    const QString& FileName() const { return m_strFileName; }
+    const QString& Title() const { return m_strTitle; }
+
+    // Saves to the drawing's file, asking for a name when it has none. False when not saved.
+    bool Save();
+    bool SaveAs();
+    // Writes the drawing with the view's current settings; false after the document's message.
+    bool SaveTo(const QString& fileName);
+
+signals:
+    void saved(const QString& fileName);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void UpdateTitle();
+
+    std::unique_ptr<CKORVANEXDoc> m_pDoc;
+    CKORVANEXView* m_pView;
+    QString m_strFileName;
+    QString m_strTitle;
+};
+
+// The file dialogs' filters: the drawing files, then every file.
+QString DrawingFileFilter();
+// A drawing's title: its file name without folder and extension.
+QString TitleOfFile(const QString& fileName);

@@ -1,0 +1,57 @@
+#include "KORVANEXApp.h"
+
+#include "AppSettings.h"
+#include "ExErrorLog.h"
+#include "ExException.h"
+#include "ExSplashDlg.h"
+#include "MainFrame.h"
+#include "ProgramFolders.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QSettings>
+
+CKORVANEXApp::CKORVANEXApp() = default;
+
+CKORVANEXApp::~CKORVANEXApp() = default;
+
+bool CKORVANEXApp::InitInstance(const QStringList& arguments, bool showSplash) {
+    try {
+        // The names come first: the per-user folders of the log and the settings follow them.
+        QCoreApplication::setOrganizationName(QString::fromUtf8(kOrganisation));
+        QCoreApplication::setApplicationName(QString::fromUtf8(kApplication));
+        m_strProgramFolder = ProgramDataFolder();
+        if (showSplash) {
+            m_pSplash = std::make_unique<CExSplashDlg>();
+            m_pSplash->Start();
+        }
+        exlog::Start(LogFolder().toStdString(), exlog::kLogName, exlog::kTitle);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            m_szWorkArea = screen->availableGeometry().size();
+        }
+
+        QSettings settings;
+        const ExWindowState windowState = LoadWindowState(settings);
+        m_pMainFrame = std::make_unique<CMainFrame>();
+        if (m_pSplash) {
+            QObject::connect(m_pSplash.get(), &CExSplashDlg::closed, m_pMainFrame.get(),
+                             qOverload<>(&QWidget::update));
+        }
+        m_pMainFrame->ProcessCommandLine(arguments);
+        if (!windowState.rect.isNull()) {
+            m_pMainFrame->setGeometry(windowState.rect);
+        }
+        if (windowState.StartShowCommand() == exshow::kMaximized) {
+            m_pMainFrame->showMaximized();
+        } else {
+            m_pMainFrame->showNormal();
+        }
+        if (m_pSplash && m_pSplash->isVisible()) {
+            m_pSplash->raise();
+        }
+        return true;
+    } catch (...) {
+        ReportCaughtException();
+        return false;
+    }
+}

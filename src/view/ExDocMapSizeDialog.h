@@ -1,0 +1,36 @@
+#pragma once
+
+#include "MapSizeChange.h"
+
+#include <QDialog>
+
+class CKORVANEXDoc;
+class CRangeSpinBox;
+
+// "図面サイズ変更": the sheet's height and width in whole metres, 1 to 1000. OK applies the size
+// to the document (asking before parts are deleted) and closes, whatever was answered.
+class CExDocMapSizeDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kMinMetres = 1;
+    static constexpr int kMaxMetres = 1000;
+
+    CExDocMapSizeDialog(CKORVANEXDoc& doc, ExMapSize current, int viewScale,
+                        QWidget* parent = nullptr);
+
+    CRangeSpinBox* HeightField() const { return m_pHeight; }
+    CRangeSpinBox* WidthField() const { return m_pWidth; }
+    // The size in force after OK: the new one, or the old one when the question was cancelled.
+    ExMapSize Result() const { return m_result; }
+
+public slots:
+    void accept() override;
+
+private:
+    CKORVANEXDoc& m_doc;
+    int m_nViewScale;
+    ExMapSize m_result;
+    CRangeSpinBox* m_pHeight;
+    CRangeSpinBox* m_pWidth;
+};

@@ -1,0 +1,218 @@
+#include "KORVANEXView.h"
+
+#include "ExAppServices.h"
+#include "ExException.h"
+#include "RulerH.h"
+#include "RulerV.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr const char* kCompositionFailed = "OnPaint BitBlt Error";
+
+} // namespace
+
+QString ZoomIndicatorText(int zoom) {
+    return QStringLiteral("1/%1").arg(zoom);
+}
+
+CKORVANEXView::CKORVANEXView(CKORVANEXDoc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_pRulerH(new CRulerH(*this, viewport())),
+      m_pRulerV(new CRulerV(*this, viewport())) {
+    const ExDrawingDefaults& defaults = AppServices().DrawingDefaults();
+    m_nMapWidth = defaults.sheetWidthM;
+    m_nMapHeight = defaults.sheetHeightM;
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setMouseTracking(true);
+    setFrameShape(QFrame::NoFrame);
+    m_pRulerH->hide();
+    m_pRulerV->hide();
+    m_doc.AddObserver(this);
+}
+
+CKORVANEXView::~CKORVANEXView() {
+    m_doc.RemoveObserver(this);
+    if (GetActiveView() == this) {
+        ::SetActiveView(nullptr);
+    }
+}
+
+QString CKORVANEXView::ZoomText() const {
+    return ZoomIndicatorText(m_nZoom);
+}
+
+void CKORVANEXView::Activate(bool active) {
+    m_bActive = active;
+    if (active) {
+        ::SetActiveView(this);
+        m_pRulerH->show();
+        m_pRulerV->show();
+        m_pRulerH->raise();
+        m_pRulerV->raise();
+        m_pRulerH->update();
+        m_pRulerV->update();
+        emit zoomTextChanged(ZoomText());
+        emit commandStateChanged();
+    } else {
+        if (GetActiveView() == this) {
+            ::SetActiveView(nullptr);
+        }
+        m_pRulerH->hide();
+        m_pRulerV->hide();
+    }
+}
+
+void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, int hint, void*) {
+    try {
+        switch (hint) {
+        case exhint::kZoomChanged:
+            ApplyZoom();
+            break;
+        case exhint::kRedrawAll:
+            RedrawAll();
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+ExPaintSwitches CKORVANEXView::PaintSwitches() const {
+    ExPaintSwitches switches;
+    switches.decision =
+        CExDrawingDecision::ForView(m_doc.GetViewMode(), m_bShowMeasure, m_bShowArea);
+    switches.showGrid = m_bShowGrid;
+    switches.editTool = m_doc.GetEditTool();
+    return switches;
+}
+
+void CKORVANEXView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    try {
+        if (!m_renderer.IsReady()) {
+            painter.fillRect(event->rect(), Qt::white);
+            return;
+        }
+        // The parts convert through the view being painted, active or not.
+        ExActiveViewScope converting(this);
+        const bool composed =
+            m_renderer.Render(m_doc, m_geometry, m_grid, PaintSwitches(), m_bRecalcAll);
+        painter.drawImage(QPoint(0, 0), m_renderer.Composite());
+        if (!composed) {
+            ReportCompositionFailure();
+        }
+        m_pRulerH->update();
+        m_pRulerV->update();
+        m_bPainted = true;
+        m_ptInitialCenter = {-1, -1};
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+// A message box opened inside a paint would paint again beneath it: it waits for the event loop.
+void CKORVANEXView::ReportCompositionFailure() {
+    if (m_bFailureQueued) {
+        return;
+    }
+    m_bFailureQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        AppServices().MessageBox(kCompositionFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        m_bFailureQueued = false;
+    });
+}
+
+void CKORVANEXView::resizeEvent(QResizeEvent*) {
+    if (m_bInLayout || !m_bInitialised) {
+        return;
+    }
+    try {
+        if (!m_bPainted && m_ptInitialCenter.x >= 0) {
+            m_ptZoomCenter = m_ptInitialCenter;
+        }
+        Layout(false);
+        Layout(true);
+        viewport()->update();
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+void CKORVANEXView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (!m_bInitialised) {
+        try {
+            OnInitialUpdate();
+        } catch (...) {
+            ReportCaughtException();
+        }
+    }
+}
+
+void CKORVANEXView::scrollContentsBy(int dx, int dy) {
+    m_geometry.SetScroll({horizontalScrollBar()->value(), verticalScrollBar()->value()});
+    m_renderer.Scrolled({dx, dy});
+    viewport()->update();
+    m_pRulerH->update();
+    m_pRulerV->update();
+}
+
+void CKORVANEXView::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ShiftModifier) {
+        event->ignore();
+        return;
+    }
+    // A press in progress belongs to the editing tool: the wheel must not move the sheet under it.
+    if (m_bLeftButtonDown) {
+        event->accept();
+        return;
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (event->angleDelta().y() < 0) {
+            OnZoomOut();
+        } else {
+            OnZoomIn();
+        }
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_bLeftButtonDown = true;
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_bLeftButtonDown = false;
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void CKORVANEXView::InvalidateDrawingRect(const ExRect& viewRect) {
+    const QRect pixels = m_geometry.ViewRectToPixels(viewRect).adjusted(-1, -1, 1, 1);
+    m_renderer.Invalidate(pixels);
+    viewport()->update(pixels);
+}
+
+void CKORVANEXView::RefreshRect(const ExRect& viewRect) {
+    viewport()->update(m_geometry.ViewRectToPixels(viewRect).adjusted(-1, -1, 1, 1));
+}
+
+void CKORVANEXView::RedrawAll() {
+    m_bRecalcAll = true;
+    m_renderer.InvalidateAll();
+    viewport()->update();
+}

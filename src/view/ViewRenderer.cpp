@@ -1,0 +1,231 @@
+#include "ViewRenderer.h"
+
+#include "ExMeasure.h"
+#include "ExParts.h"
+#include "KORVANEXDoc.h"
+#include "QtPainterDC.h"
+#include "ViewGeometry.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Handles and selection frames reach a little beyond an element's update rectangle once
+// rounded to pixels.
+constexpr int kSelectionSlackPixels = 2;
+// How far beyond the sheet's right and bottom edges the grid marks may stay, so that the marks
+// on the edges are whole.
+constexpr int kStripGap = 50;
+
+bool Overlaps(const ExRect& a, const ExRect& b) {
+    return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
+}
+
+ExRect Union(const ExRect& a, const ExRect& b) {
+    return {std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+bool MeetsRect(const CExParts& part, const ExRect& rect) {
+    const CExRgn& hit = part.HitRegion();
+    if (hit.IsEmpty() || !Overlaps(part.GetUpdateRect(), rect)) {
+        return false;
+    }
+    return hit.RectInRegion(rect) || part.FrameRegion().RectInRegion(rect);
+}
+
+} // namespace
+
+ExRect InvalidViewRect(const CViewGeometry& geometry, const QRect& pixels) {
+    ExRect drawing = geometry.PixelRectToDrawing(pixels);
+    drawing.bottom = std::max(drawing.bottom, 0);
+    drawing.right = std::min(drawing.right, geometry.SheetExtent().x);
+    if (drawing.right < drawing.left || drawing.top < drawing.bottom) {
+        return {};
+    }
+    return {geometry.ToViewLength(drawing.left), geometry.ToViewLength(drawing.top),
+            geometry.ToViewLength(drawing.right), geometry.ToViewLength(drawing.bottom)};
+}
+
+bool CViewRenderer::CreateLayers(const CViewGeometry& geometry, const ExGridLayout& grid,
+                                 qreal ratio) {
+    m_rgnInvalid = QRegion();
+    m_rcSelection = QRect();
+    m_bGridStale = true;
+    if (!m_layers.Create(geometry.ClientPixels(), grid.bufferPixels, ratio)) {
+        return false;
+    }
+    InvalidateAll();
+    return true;
+}
+
+void CViewRenderer::InvalidateAll() {
+    m_rgnInvalid = QRegion(QRect(QPoint(0, 0), m_layers.ClientSize()));
+}
+
+void CViewRenderer::Invalidate(const QRect& pixels) {
+    m_rgnInvalid += pixels & QRect(QPoint(0, 0), m_layers.ClientSize());
+}
+
+void CViewRenderer::Scrolled(QPoint delta) {
+    const QRect client(QPoint(0, 0), m_layers.ClientSize());
+    if (m_rgnInvalid.contains(client)) {
+        return;
+    }
+    if (!m_layers.ScrollBase(delta)) {
+        InvalidateAll();
+        return;
+    }
+    // What was invalid moves with the picture; what the move uncovered is invalid too.
+    m_rgnInvalid.translate(delta);
+    m_rgnInvalid += QRegion(client) - QRegion(client.translated(delta));
+    m_rgnInvalid &= client;
+}
+
+bool CViewRenderer::Render(CKORVANEXDoc& doc, const CViewGeometry& geometry,
+                           const ExGridLayout& grid, const ExPaintSwitches& switches,
+                           bool& recalcAll) {
+    if (!m_layers.IsReady()) {
+        return false;
+    }
+    if (recalcAll || !m_rgnInvalid.isEmpty()) {
+        RecomputeParts(doc, recalcAll);
+        PaintBase(doc, geometry, switches);
+    }
+    PaintSelection(doc, geometry, switches);
+    if (recalcAll) {
+        recalcAll = false;
+        m_bGridStale = true;
+    }
+    if (switches.showGrid && m_bGridStale) {
+        DrawGridImage(m_layers.Grid(), grid, geometry);
+        m_bGridStale = false;
+    }
+    return Compose(geometry, grid, switches.showGrid);
+}
+
+void CViewRenderer::RecomputeParts(CKORVANEXDoc& doc, bool recalcAll) const {
+    for (const auto& part : doc.Elements()) {
+        if (recalcAll || part->GetRedrawFlag() == 1) {
+            part->UpdateParts();
+            part->RecalcParts();
+        }
+    }
+}
+
+void CViewRenderer::PaintBase(CKORVANEXDoc& doc, const CViewGeometry& geometry,
+                              const ExPaintSwitches& switches) {
+    if (m_rgnInvalid.isEmpty()) {
+        return;
+    }
+    // Every part that touches the invalid area is drawn again; the area grows by each such
+    // part so that the parts it overlaps are drawn again as well.
+    ExRect invalid = InvalidViewRect(geometry, m_rgnInvalid.boundingRect());
+    if (invalid.left < invalid.right && invalid.bottom < invalid.top) {
+        for (const auto& part : doc.Elements()) {
+            if (MeetsRect(*part, invalid)) {
+                invalid = Union(invalid, part->GetUpdateRect());
+                part->SetRedrawFlag(1);
+            }
+        }
+    }
+    QPainter painter(&m_layers.Base());
+    painter.setClipRegion(m_rgnInvalid);
+    for (const QRect& rect : m_rgnInvalid) {
+        painter.fillRect(rect, Qt::white);
+    }
+    CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
+    for (const auto& part : doc.Elements()) {
+        if (part->GetRedrawFlag() == 1 && part->GetSelectFlag() == 0 &&
+            switches.decision.Draw(*part, dc)) {
+            part->SetRedrawFlag(0);
+        }
+    }
+    m_rgnInvalid = QRegion();
+}
+
+void CViewRenderer::PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geometry,
+                                   const ExPaintSwitches& switches) {
+    QPainter painter(&m_layers.Selection());
+    if (!m_rcSelection.isEmpty()) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(m_rcSelection, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        m_rcSelection = QRect();
+    }
+    const std::vector<CExParts*>& selection = doc.SelectionList();
+    if (selection.empty()) {
+        return;
+    }
+    CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
+    const QRect client(QPoint(0, 0), m_layers.ClientSize());
+    auto claim = [&](const CExParts& part) {
+        m_rcSelection |= geometry.ViewRectToPixels(part.GetUpdateRect())
+                             .adjusted(-kSelectionSlackPixels, -kSelectionSlackPixels,
+                                       kSelectionSlackPixels, kSelectionSlackPixels) &
+                         client;
+    };
+    // A single selected part brings along the distance rulers attached to it, which follow it
+    // when it moves.
+    if (selection.size() == 1) {
+        for (const auto& element : doc.Elements()) {
+            auto* ruler = dynamic_cast<CExMeasure*>(element.get());
+            if (ruler &&
+                (ruler->EndAt(0).element == selection.front() ||
+                 ruler->EndAt(1).element == selection.front()) &&
+                switches.decision.Decide(*ruler) != ExDrawStyle::Skip) {
+                claim(*ruler);
+                ruler->DrawParts(&dc);
+                ruler->SetSelectFlag(0);
+            }
+        }
+    }
+    for (CExParts* part : selection) {
+        claim(*part);
+        part->DrawParts(&dc);
+        if (switches.editTool == excommand::kSelectTool) {
+            part->DrawHandles(&dc);
+        }
+        part->SetRedrawFlag(0);
+    }
+}
+
+bool CViewRenderer::Compose(const CViewGeometry& geometry, const ExGridLayout& grid,
+                            bool showGrid) {
+    QImage& composite = m_layers.Composite();
+    const QImage& base = m_layers.Base();
+    if (composite.sizeInBytes() != base.sizeInBytes() || composite.format() != base.format()) {
+        return false;
+    }
+    std::memcpy(composite.bits(), base.constBits(), static_cast<std::size_t>(base.sizeInBytes()));
+    QPainter painter;
+    if (!painter.begin(&composite)) {
+        return false;
+    }
+    if (!m_rcSelection.isEmpty()) {
+        const qreal ratio = composite.devicePixelRatio();
+        const QRectF source(m_rcSelection.x() * ratio, m_rcSelection.y() * ratio,
+                            m_rcSelection.width() * ratio, m_rcSelection.height() * ratio);
+        painter.drawImage(QRectF(m_rcSelection), m_layers.Selection(), source);
+    }
+    if (showGrid) {
+        // Multiplying darkens like the marks laid over paper: white takes the grey, a line
+        // under a mark stays visible.
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.drawImage(GridBufferOrigin(grid, geometry), m_layers.Grid());
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    const QSize client = geometry.ClientPixels();
+    if (geometry.NarrowX()) {
+        const int left = geometry.ViewToPixel({geometry.SheetView().x + kStripGap, 0}).x();
+        painter.fillRect(QRect(left, 0, client.width() - left, client.height()), Qt::white);
+    }
+    if (geometry.NarrowY()) {
+        const int top = geometry.ViewToPixel({0, -kStripGap}).y();
+        painter.fillRect(QRect(0, top, client.width(), client.height() - top), Qt::white);
+    }
+    return painter.end();
+}

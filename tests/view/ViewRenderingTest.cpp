@@ -1,0 +1,237 @@
+#include "DrawingDecision.h"
+#include "ExAppServices.h"
+#include "ExHeadlessView.h"
+#include "SheetExport.h"
+#include "ViewGeometry.h"
+#include "ViewRenderer.h"
+#include "support/ViewFixtures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr ExColor kRed = 0x0000FF;
+constexpr ExColor kBlue = 0xFF0000;
+constexpr ExColor kGreen = 0x008000;
+constexpr int kCableCode = 50101;
+
+// A document painted into view layers without a window.
+struct Scene {
+    CKORVANEXDoc doc;
+    CViewGeometry geometry;
+    ExGridLayout grid;
+    CViewRenderer renderer;
+    CExHeadlessView context;
+    bool recalcAll = true;
+
+    Scene(int scale, QSize client, QPoint scroll = {}) : context(scale, 25, 25, 96) {
+        geometry.SetDpi(96);
+        geometry.SetViewScale(scale);
+        geometry.SetMapSize(25, 25);
+        geometry.SetClientSize(client);
+        geometry.Layout();
+        geometry.SetScroll(scroll);
+        grid = ExGridLayout::Compute(scale, geometry, ExDrawingDefaults{});
+        renderer.CreateLayers(geometry, grid, 1.0);
+    }
+
+    bool Render(int viewMode = excommand::kLayoutView, bool showGrid = false,
+                bool showArea = true) {
+        ExActiveViewScope active(&context);
+        ExPaintSwitches switches;
+        switches.decision = CExDrawingDecision::ForView(viewMode, true, showArea);
+        switches.showGrid = showGrid;
+        switches.editTool = excommand::kSelectTool;
+        return renderer.Render(doc, geometry, grid, switches, recalcAll);
+    }
+
+    QRgb At(ExPoint drawing) const {
+        return renderer.Composite().pixel(geometry.DrawingToPixel(drawing)) & 0xFFFFFF;
+    }
+};
+
+// Points on the left edge and in the middle of a square part.
+ExPoint LeftEdge(ExPoint centre, int size) {
+    return {centre.x - size / 2, centre.y};
+}
+
+} // namespace
+
+class ViewRenderingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theLayersShowWhatQlptoolExportsAtTheSameDivisor() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        CKORVANEXDoc doc;
+        const ExPoint centres[] = {{500000, 500000}, {1200000, 1800000}, {2000000, 700000}};
+        const ExColor colours[] = {kRed, kBlue, kGreen};
+        for (int i = 0; i < 3; ++i) {
+            AddSquare(doc, centres[i], 300000, colours[i]);
+        }
+        doc.ViewSettings().mapWidth = 25;
+        doc.ViewSettings().mapHeight = 25;
+        const QString drawing = folder.filePath(QStringLiteral("probe.qlp"));
+        const QString picture = folder.filePath(QStringLiteral("probe.png"));
+        QVERIFY(doc.OnSaveDocument(drawing.toStdString()));
+        QProcess tool;
+        tool.start(QStringLiteral(QLPTOOL_PATH),
+                   {QStringLiteral("export"), drawing, picture, QStringLiteral("--width"),
+                    QStringLiteral("800"), QStringLiteral("--height"), QStringLiteral("600")});
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QImage exported(picture);
+        QCOMPARE(exported.size(), QSize(800, 600));
+
+        const ExSheetFit fit = ExSheetFit::Compute(25, 25, {800, 600});
+        Scene scene(fit.divisor, {900, 700});
+        for (int i = 0; i < 3; ++i) {
+            AddSquare(scene.doc, centres[i], 300000, colours[i]);
+        }
+        QVERIFY(scene.Render());
+        const QImage& layers = scene.renderer.Composite();
+        for (int i = 0; i < 3; ++i) {
+            const ExPoint edge = LeftEdge(centres[i], 300000);
+            QVERIFY(ColourNear(layers, scene.geometry.DrawingToPixel(edge), ToRgb(colours[i])));
+            QVERIFY(ColourNear(exported, fit.DrawingToPixel(edge), ToRgb(colours[i])));
+            QCOMPARE(scene.At(centres[i]), qRgb(255, 255, 255) & 0xFFFFFF);
+            QCOMPARE(exported.pixel(fit.DrawingToPixel(centres[i])) & 0xFFFFFF,
+                     qRgb(255, 255, 255) & 0xFFFFFF);
+        }
+    }
+
+    void theWiringViewDimsEverythingButTheWiringLayer() {
+        Scene scene(100, {800, 600});
+        AddSquare(scene.doc, {500000, 2000000}, 200000, kRed);
+        AddSquare(scene.doc, {1000000, 2000000}, 200000, kBlue, kCableCode);
+        QVERIFY(scene.Render(excommand::kLayoutView));
+        const ExPoint furniture = LeftEdge({500000, 2000000}, 200000);
+        const ExPoint cable = LeftEdge({1000000, 2000000}, 200000);
+        QVERIFY(ColourNear(scene.renderer.Composite(), scene.geometry.DrawingToPixel(furniture),
+                           ToRgb(kRed)));
+        QVERIFY(ColourNear(scene.renderer.Composite(), scene.geometry.DrawingToPixel(cable),
+                           ToRgb(LightColor(kBlue))));
+
+        scene.renderer.InvalidateAll();
+        QVERIFY(scene.Render(excommand::kWiringView));
+        QVERIFY(ColourNear(scene.renderer.Composite(), scene.geometry.DrawingToPixel(furniture),
+                           qRgb(255, 104, 104)));
+        QVERIFY(ColourNear(scene.renderer.Composite(), scene.geometry.DrawingToPixel(cable),
+                           ToRgb(kBlue)));
+    }
+
+    void printFormsPickPartsWithoutDimming() {
+        CKORVANEXDoc doc;
+        CExParts* furniture = AddSquare(doc, {500000, 500000}, 100000, kRed);
+        CExParts* cable = AddSquare(doc, {500000, 500000}, 100000, kBlue, kCableCode);
+        using D = CExDrawingDecision;
+        QCOMPARE(D::ForPrintForm(0).Decide(*cable), ExDrawStyle::Normal);
+        QCOMPARE(D::ForPrintForm(1).Decide(*cable), ExDrawStyle::Skip);
+        QCOMPARE(D::ForPrintForm(1).Decide(*furniture), ExDrawStyle::Normal);
+        QCOMPARE(D::ForPrintForm(2).Decide(*furniture), ExDrawStyle::Skip);
+        QCOMPARE(D::ForPicture(excommand::kWiringView).Decide(*furniture), ExDrawStyle::Light);
+    }
+
+    void hiddenAreasAndRulersAreNotDrawn() {
+        Scene scene(100, {800, 600});
+        CountingPart* area = AddCounting(scene.doc, {500000, 2000000}, 200000, kGreen, "CExArea");
+        CountingPart* ruler =
+            AddCounting(scene.doc, {900000, 2000000}, 200000, kGreen, "CExMeasure");
+        QVERIFY(scene.Render(excommand::kLayoutView, false, false));
+        QCOMPARE(area->draws, 0);
+        QCOMPARE(ruler->draws, 1);
+        const CExDrawingDecision hidden =
+            CExDrawingDecision::ForView(excommand::kLayoutView, false, true);
+        QCOMPARE(hidden.Decide(*ruler), ExDrawStyle::Skip);
+        QCOMPARE(hidden.Decide(*area), ExDrawStyle::Normal);
+    }
+
+    void theSelectionIsDrawnOnItsOwnLayerWithHandles() {
+        Scene scene(100, {800, 600});
+        const ExPoint centre{500000, 2000000};
+        CExParts* part = AddSquare(scene.doc, centre, 200000, kRed);
+        part->SetSelectFlag(1);
+        scene.doc.SelectionList().push_back(part);
+        QVERIFY(scene.Render());
+        // A quarter down the left edge, away from the handles.
+        const QPoint edge = scene.geometry.DrawingToPixel({400000, 2050000});
+        QVERIFY(!ColourNear(scene.renderer.Layers().Base(), edge, ToRgb(kRed)));
+        QVERIFY(ColourNear(scene.renderer.Composite(), edge, ToRgb(kRed)));
+        // The handle at the top-left corner is a white disc with a black rim.
+        const QPoint corner = scene.geometry.DrawingToPixel({400000, 2100000});
+        QVERIFY(ColourNear(scene.renderer.Composite(), corner + QPoint(0, -4), qRgb(0, 0, 0)));
+        QCOMPARE(part->GetRedrawFlag(), 0);
+
+        // Deselected and its area invalidated, it goes back to the base layer.
+        part->SetSelectFlag(0);
+        scene.doc.SelectionList().clear();
+        scene.renderer.Invalidate(QRect(edge - QPoint(5, 5), QSize(10, 10)));
+        QVERIFY(scene.Render());
+        QVERIFY(ColourNear(scene.renderer.Layers().Base(), edge, ToRgb(kRed)));
+        QVERIFY(!ColourNear(scene.renderer.Composite(), corner + QPoint(0, -4), qRgb(0, 0, 0)));
+    }
+
+    void scrollingPaintsTheSameAsAFreshPaint() {
+        const QPoint moves[] = {QPoint(0, 37), QPoint(53, 0), QPoint(29, 41)};
+        for (const QPoint move : moves) {
+            Scene scrolled(50, {640, 480});
+            Scene fresh(50, {640, 480}, move);
+            for (Scene* scene : {&scrolled, &fresh}) {
+                for (int i = 0; i < 12; ++i) {
+                    AddSquare(scene->doc, {150000 + i * 90000, 2300000 - i * 40000}, 120000,
+                              i % 2 ? kRed : kBlue);
+                }
+            }
+            QVERIFY(scrolled.Render(excommand::kLayoutView, true));
+            scrolled.geometry.SetScroll(move);
+            scrolled.renderer.Scrolled(-move);
+            QVERIFY(scrolled.Render(excommand::kLayoutView, true));
+            QVERIFY(fresh.Render(excommand::kLayoutView, true));
+            QCOMPARE(scrolled.renderer.Composite(), fresh.renderer.Composite());
+        }
+    }
+
+    void aRepaintWithNothingInvalidRecomputesAndDrawsNothing() {
+        Scene scene(100, {800, 600});
+        CountingPart* part = AddCounting(scene.doc, {500000, 2000000}, 200000, kRed);
+        QVERIFY(scene.Render());
+        QCOMPARE(part->updates, 1);
+        QCOMPARE(part->draws, 1);
+        QVERIFY(!scene.recalcAll);
+        QVERIFY(scene.Render());
+        QVERIFY(scene.Render());
+        QCOMPARE(part->updates, 1);
+        QCOMPARE(part->draws, 1);
+    }
+
+    void aPartTouchingTheInvalidAreaIsRedrawnWithThePartsItOverlaps() {
+        Scene scene(100, {800, 600});
+        CountingPart* touched = AddCounting(scene.doc, {500000, 2000000}, 200000, kRed);
+        CountingPart* overlapping = AddCounting(scene.doc, {650000, 2000000}, 200000, kBlue);
+        CountingPart* far = AddCounting(scene.doc, {1800000, 1500000}, 200000, kGreen);
+        QVERIFY(scene.Render());
+        const QPoint edge = scene.geometry.DrawingToPixel(LeftEdge({500000, 2000000}, 200000));
+        scene.renderer.Invalidate(QRect(edge - QPoint(2, 2), QSize(4, 4)));
+        QVERIFY(scene.Render());
+        QCOMPARE(touched->draws, 2);
+        QCOMPARE(overlapping->draws, 2);
+        QCOMPARE(far->draws, 1);
+        // Only flagged parts were recomputed: none was.
+        QCOMPARE(touched->updates, 1);
+    }
+
+    void layersThatCouldNotBeMadeReportAFailedComposition() {
+        CKORVANEXDoc doc;
+        CViewGeometry geometry;
+        CViewRenderer renderer;
+        bool recalcAll = true;
+        QVERIFY(!renderer.Render(doc, geometry, ExGridLayout{}, ExPaintSwitches{}, recalcAll));
+    }
+};
+
+QTEST_MAIN(ViewRenderingTest)
+#include "ViewRenderingTest.moc"
