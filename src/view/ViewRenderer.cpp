@@ -24,17 +24,20 @@ bool Overlaps(const ExRect& a, const ExRect& b) {
     return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
 }
 
-ExRect Union(const ExRect& a, const ExRect& b) {
-    return {std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+bool Contains(const ExRect& outer, const ExRect& inner) {
+    return outer.left <= inner.left && inner.right <= outer.right && outer.bottom <= inner.bottom &&
+           inner.top <= outer.top;
 }
 
 bool MeetsRect(const CExParts& part, const ExRect& rect) {
     const CExRgn& hit = part.HitRegion();
-    if (hit.IsEmpty() || !Overlaps(part.GetUpdateRect(), rect)) {
+    const ExRect& bounds = part.GetUpdateRect();
+    if (hit.IsEmpty() || !Overlaps(bounds, rect)) {
         return false;
     }
-    return hit.RectInRegion(rect) || part.FrameRegion().RectInRegion(rect);
+    // A part wholly inside meets the rectangle: the region tests are for the edges.
+    return Contains(rect, bounds) || hit.RectInRegion(rect) ||
+           part.FrameRegion().RectInRegion(rect);
 }
 
 } // namespace
@@ -121,13 +124,13 @@ void CViewRenderer::PaintBase(CKORVANEXDoc& doc, const CViewGeometry& geometry,
     if (m_rgnInvalid.isEmpty()) {
         return;
     }
-    // Every part that touches the invalid area is drawn again; the area grows by each such
-    // part so that the parts it overlaps are drawn again as well.
-    ExRect invalid = InvalidViewRect(geometry, m_rgnInvalid.boundingRect());
+    // Every part that touches the invalid area is drawn again, whole but clipped to the area.
+    // The parts it overlaps need no drawing: outside the area their pixels stay as they were,
+    // and inside it they are drawn because they touch it themselves.
+    const ExRect invalid = InvalidViewRect(geometry, m_rgnInvalid.boundingRect());
     if (invalid.left < invalid.right && invalid.bottom < invalid.top) {
         for (const auto& part : doc.Elements()) {
             if (MeetsRect(*part, invalid)) {
-                invalid = Union(invalid, part->GetUpdateRect());
                 part->SetRedrawFlag(1);
             }
         }

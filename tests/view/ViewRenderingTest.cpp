@@ -208,20 +208,30 @@ private slots:
         QCOMPARE(part->draws, 1);
     }
 
-    void aPartTouchingTheInvalidAreaIsRedrawnWithThePartsItOverlaps() {
+    void aPartTouchingTheInvalidAreaIsRedrawnAndTheAreaMatchesAFreshPaint() {
         Scene scene(100, {800, 600});
         CountingPart* touched = AddCounting(scene.doc, {500000, 2000000}, 200000, kRed);
         CountingPart* overlapping = AddCounting(scene.doc, {650000, 2000000}, 200000, kBlue);
         CountingPart* far = AddCounting(scene.doc, {1800000, 1500000}, 200000, kGreen);
         QVERIFY(scene.Render());
+        const QImage before = scene.renderer.Composite();
+        // The rectangle crosses the left edge of the first part only.
         const QPoint edge = scene.geometry.DrawingToPixel(LeftEdge({500000, 2000000}, 200000));
         scene.renderer.Invalidate(QRect(edge - QPoint(2, 2), QSize(4, 4)));
         QVERIFY(scene.Render());
         QCOMPARE(touched->draws, 2);
-        QCOMPARE(overlapping->draws, 2);
+        QCOMPARE(overlapping->draws, 1);
         QCOMPARE(far->draws, 1);
-        // Only flagged parts were recomputed: none was.
         QCOMPARE(touched->updates, 1);
+        QCOMPARE(scene.renderer.Composite(), before);
+
+        // Where both parts cross, both are drawn again.
+        const QPoint crossing = scene.geometry.DrawingToPixel({600000, 2100000});
+        scene.renderer.Invalidate(QRect(crossing - QPoint(3, 3), QSize(6, 6)));
+        QVERIFY(scene.Render());
+        QCOMPARE(touched->draws, 3);
+        QCOMPARE(overlapping->draws, 2);
+        QCOMPARE(scene.renderer.Composite(), before);
     }
 
     void layersThatCouldNotBeMadeReportAFailedComposition() {

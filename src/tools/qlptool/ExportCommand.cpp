@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QMessageLogContext>
 #include <QString>
 
 #include <algorithm>
@@ -32,6 +33,14 @@ struct ExportRequest {
     int height = kDefaultHeight;
     std::optional<int> form; // print form; none = the drawing's view mode
 };
+
+// Qt's own notes about the session (no runtime folder, no display) are not the tool's business:
+// what goes wrong is reported once, by the tool.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "qlptool: " << message.toStdString() << '\n';
+    }
+}
 
 int Fail(const std::string& message) {
     std::cerr << "qlptool: " << message << '\n';
@@ -119,6 +128,7 @@ int RunExport(int argc, char* argv[], CToolServices& services) {
     }
     // Pictures and their fonts need a GUI application, never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
     int appArgc = 1;
     char appName[] = "qlptool";
     char* appArgv[] = {appName, nullptr};

@@ -1,0 +1,172 @@
+// Painting a large drawing into a view's layers, against the least any painting of the same
+// lines could cost: a bare QPainter loop over the lines the parts keep.
+
+#include "DrawingDecision.h"
+#include "ExAppServices.h"
+#include "ExGeneralParts.h"
+#include "ExHeadlessView.h"
+#include "KORVANEXDoc.h"
+#include "ViewGeometry.h"
+#include "ViewRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr QSize kClient(1920, 1080);
+// 50 m × 28 m at 1/100 fills the client.
+constexpr int kMapWidth = 50;
+constexpr int kMapHeight = 28;
+constexpr int kScale = 100;
+
+// A closed 20-sided shape, as library parts typically are.
+std::string TwentyLineShape() {
+    std::string records;
+    auto add = [&](char command, int x, int y) {
+        const char record[6] = {command,
+                                0,
+                                static_cast<char>(x & 0xFF),
+                                static_cast<char>((x >> 8) & 0xFF),
+                                static_cast<char>(y & 0xFF),
+                                static_cast<char>((y >> 8) & 0xFF)};
+        records.append(record, 6);
+    };
+    for (int i = 0; i <= 20; ++i) {
+        const double a = i * 2 * 3.141592653589 / 20;
+        add(i == 0 ? 0 : 1, static_cast<int>(250 * std::cos(a)),
+            static_cast<int>(250 * std::sin(a)));
+    }
+    add(7, 0, 0);
+    return records;
+}
+
+// A drawing of general parts scattered over the sheet, painted by a view of the full client.
+struct Scene {
+    CKORVANEXDoc doc;
+    CExHeadlessView context{kScale, kMapWidth, kMapHeight, 96};
+    CViewGeometry geometry;
+    ExGridLayout grid;
+    CViewRenderer renderer;
+    ExPaintSwitches switches;
+    bool recalcAll = true;
+
+    explicit Scene(int parts) {
+        const std::string shape = TwentyLineShape();
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
+        std::uniform_int_distribution<int> y(20000, kMapHeight * 100000 - 20000);
+        std::uniform_int_distribution<int> angle(0, 359);
+        for (int i = 0; i < parts; ++i) {
+            auto part = std::make_unique<CExGeneralParts>();
+            part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+            part->SetWidth(30000);
+            part->SetHeight(30000);
+            part->SetPosition(x(random), y(random));
+            part->SetAngle(angle(random));
+            part->SetColor(ExRgb(i % 200, (i / 7) % 200, 90));
+            doc.AddElement(std::move(part));
+        }
+        geometry.SetDpi(96);
+        geometry.SetViewScale(kScale);
+        geometry.SetMapSize(kMapWidth, kMapHeight);
+        geometry.SetClientSize(kClient);
+        geometry.Layout();
+        grid = ExGridLayout::Compute(kScale, geometry, ExDrawingDefaults{});
+        renderer.CreateLayers(geometry, grid, 1.0);
+        switches.decision = CExDrawingDecision::ForView(excommand::kLayoutView, true, true);
+        switches.showGrid = false;
+        Render();
+    }
+
+    void Render() {
+        ExActiveViewScope active(&context);
+        renderer.Render(doc, geometry, grid, switches, recalcAll);
+    }
+};
+
+Scene& SharedScene(int parts) {
+    static std::unique_ptr<Scene> scene;
+    if (!scene || static_cast<int>(scene->doc.GetElementCount()) != parts) {
+        scene.reset();
+        scene = std::make_unique<Scene>(parts);
+    }
+    return *scene;
+}
+
+void BM_FullRepaint(benchmark::State& state) {
+    Scene& scene = SharedScene(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        scene.recalcAll = true;
+        scene.renderer.InvalidateAll();
+        scene.Render();
+        benchmark::DoNotOptimize(scene.renderer.Composite().constBits());
+    }
+}
+BENCHMARK(BM_FullRepaint)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The floor: the lines the parts already keep, mapped and drawn one by one with their pens.
+void BM_BareQPainterLoop(benchmark::State& state) {
+    Scene& scene = SharedScene(static_cast<int>(state.range(0)));
+    QImage image(kClient, QImage::Format_RGB32);
+    const QTransform transform = scene.geometry.ViewToPixelTransform();
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        for (const auto& part : scene.doc.Elements()) {
+            const ExColor color = part->GetColor();
+            painter.setPen(
+                QPen(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF), 1));
+            for (const CExPartsDrawLine& line : part->DrawLines()) {
+                const QPointF from = transform.map(QPointF(line.viewStart.x, line.viewStart.y));
+                const QPointF to = transform.map(QPointF(line.viewEnd.x, line.viewEnd.y));
+                painter.drawLine(QPointF(std::round(from.x()), std::round(from.y())),
+                                 QPointF(std::round(to.x()), std::round(to.y())));
+            }
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_BareQPainterLoop)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Nothing flagged, nothing invalid: the picture is only composed again.
+void BM_CachedRepaint(benchmark::State& state) {
+    Scene& scene = SharedScene(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        scene.Render();
+        benchmark::DoNotOptimize(scene.renderer.Composite().constBits());
+    }
+}
+BENCHMARK(BM_CachedRepaint)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One line is a tenth of the client: the base picture moves and the uncovered strip is painted.
+void BM_ScrollOneLine(benchmark::State& state) {
+    Scene& scene = SharedScene(static_cast<int>(state.range(0)));
+    const int line = kClient.height() / 10;
+    scene.geometry.SetScroll({0, 0});
+    scene.renderer.InvalidateAll();
+    scene.Render();
+    int direction = 1;
+    for (auto _ : state) {
+        scene.geometry.SetScroll({0, direction > 0 ? line : 0});
+        scene.renderer.Scrolled({0, -direction * line});
+        scene.Render();
+        direction = -direction;
+        benchmark::DoNotOptimize(scene.renderer.Composite().constBits());
+    }
+}
+BENCHMARK(BM_ScrollOneLine)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
