@@ -1,17 +1,10 @@
 #include "AppSettings.h"
 
-#include <QDir>
+#include "Cp932.h"
+
 #include <QSettings>
 
 namespace {
-
-constexpr const char* kCableCount = "App-CableInfo-Count";
-constexpr const char* kCablePartsId = "App-CableInfo-PartsID";
-constexpr const char* kCablePartsName = "App-CableInfo-PartsName";
-constexpr const char* kCablePenBold = "App-CableInfo-PenBold";
-constexpr const char* kCablePenStyle = "App-CableInfo-PenStyle";
-constexpr int kCableKeyLength = 6;
-constexpr int kExtensionLength = 4;
 
 // One section of the store for the lifetime of the scope.
 class Section {
@@ -55,10 +48,6 @@ public:
 private:
     QSettings& m_settings;
 };
-
-QString Numbered(const char* prefix, int n) {
-    return QLatin1String(prefix) + QString::number(n);
-}
 
 QString BarKey(const char* bar, const char* suffix) {
     return QLatin1String("Bar") + QLatin1String(bar) + QLatin1String(suffix);
@@ -152,61 +141,47 @@ void SaveDrawingDefaults(QSettings& settings, const ExDrawingDefaults& defaults)
     }
 }
 
-std::vector<ExCableInfoEntry> LoadCableEntries(QSettings& settings) {
-    Section section(settings, "AppState");
-    std::vector<ExCableInfoEntry> entries;
-    const int count = section.Int(kCableCount, 0);
-    for (int n = 1; n <= count; ++n) {
-        ExCableInfoEntry entry;
-        entry.partsId = section.String(Numbered(kCablePartsId, n));
-        entry.partsName = section.String(Numbered(kCablePartsName, n));
-        entry.penBold = section.Int(Numbered(kCablePenBold, n), 50);
-        entry.penStyle = section.Int(Numbered(kCablePenStyle, n), 0);
-        entries.push_back(entry);
-    }
-    return entries;
+CQtSettingsSection::CQtSettingsSection(QSettings& settings, const char* section)
+    : m_settings(settings), m_strSection(QLatin1String(section)) {}
+
+QString CQtSettingsSection::Key(const std::string& key) const {
+    return m_strSection + QLatin1Char('/') + QString::fromStdString(key);
 }
 
-void SaveCableEntries(QSettings& settings, const std::vector<ExCableInfoEntry>& kinds) {
-    Section section(settings, "AppState");
-    int n = 0;
-    for (const ExCableInfoEntry& kind : kinds) {
-        ++n;
-        section.Set(Numbered(kCablePartsId, n), kind.partsId);
-        section.Set(Numbered(kCablePartsName, n), kind.partsName);
-        section.Set(Numbered(kCablePenBold, n), kind.penBold);
-        section.Set(Numbered(kCablePenStyle, n), kind.penStyle);
-    }
-    section.Set(kCableCount, n);
+int CQtSettingsSection::ReadInt(const std::string& key, int fallback) const {
+    bool ok = false;
+    const int value = m_settings.value(Key(key)).toInt(&ok);
+    return ok ? value : fallback;
 }
 
-void ApplyCableEntries(std::vector<ExCableInfoEntry>& kinds,
-                       const std::vector<ExCableInfoEntry>& stored) {
-    for (const ExCableInfoEntry& entry : stored) {
-        for (ExCableInfoEntry& kind : kinds) {
-            if (kind.partsId == entry.partsId) {
-                kind.partsName = entry.partsName;
-                kind.penBold = entry.penBold;
-                kind.penStyle = entry.penStyle;
-            }
-        }
+// A stored text that code page 932 cannot hold (edited by hand) counts as missing.
+std::string CQtSettingsSection::ReadString(const std::string& key,
+                                           const std::string& fallback) const {
+    const QVariant value = m_settings.value(Key(key));
+    if (!value.isValid()) {
+        return fallback;
     }
+    return cp932::FromUtf8(value.toString().toStdString()).value_or(fallback);
 }
 
-std::vector<ExCableInfoEntry> CableKindsOfFolder(const QString& wiringFolder) {
-    std::vector<ExCableInfoEntry> kinds;
-    const QStringList files = QDir(wiringFolder).entryList(QDir::Files, QDir::Name);
-    for (const QString& file : files) {
-        if (file.size() <= kCableKeyLength + kExtensionLength) {
-            continue;
-        }
-        ExCableInfoEntry kind;
-        kind.partsId = file.left(kCableKeyLength);
-        kind.partsName =
-            file.mid(kCableKeyLength, file.size() - kCableKeyLength - kExtensionLength);
-        kinds.push_back(kind);
-    }
+void CQtSettingsSection::WriteInt(const std::string& key, int value) {
+    m_settings.setValue(Key(key), value);
+}
+
+void CQtSettingsSection::WriteString(const std::string& key, const std::string& value) {
+    m_settings.setValue(Key(key), QString::fromStdString(cp932::ToUtf8(value)));
+}
+
+std::vector<tagCABLEINFO> LoadCableKinds(QSettings& settings,
+                                         const std::filesystem::path& dataFolder) {
+    std::vector<tagCABLEINFO> kinds = BuildCableInfoList(CableFolder(dataFolder));
+    LoadCableInfoSettings(kinds, CQtSettingsSection(settings, "AppState"));
     return kinds;
+}
+
+void SaveCableKinds(QSettings& settings, const std::vector<tagCABLEINFO>& kinds) {
+    CQtSettingsSection section(settings, "AppState");
+    SaveCableInfoSettings(kinds, section);
 }
 
 bool LoadAreaAttention(QSettings& settings) {

@@ -1,17 +1,37 @@
 #pragma once
 
+// The per-user settings store: its sections, keys and defaults. Every value read falls back to
+// its default when missing; nothing read is ever refused.
+
 #include "ExAppServices.h"
+#include "ExCableInfo.h"
 
 #include <QRect>
 #include <QString>
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
 class QSettings;
 
-// The per-user settings store: its sections, keys and defaults. Every value read falls back to
-// its default when missing; nothing read is ever refused.
+// One section of the settings store as the model reads and writes plain values: strings are
+// code page 932 in the model and UTF-8 in the store.
+class CQtSettingsSection final : public CExSettingsReader, public CExSettingsWriter {
+public:
+    CQtSettingsSection(QSettings& settings, const char* section);
+
+    int ReadInt(const std::string& key, int fallback) const override;
+    std::string ReadString(const std::string& key, const std::string& fallback) const override;
+    void WriteInt(const std::string& key, int value) override;
+    void WriteString(const std::string& key, const std::string& value) override;
+
+private:
+    QString Key(const std::string& key) const;
+
+    QSettings& m_settings;
+    QString m_strSection;
+};
 
 // Show commands of the main window, as stored in "Window-ShowCmd".
 namespace exshow {
@@ -41,17 +61,6 @@ struct ExToolBarState {
     bool largeIcons = true;
 };
 
-// One cable kind as the settings keep it (the "App-CableInfo-…" keys): the kind's key (the
-// first six characters of its shape file name), its name, pen width and pen style.
-struct ExCableInfoEntry {
-    QString partsId;
-    QString partsName;
-    int penBold = 50;
-    int penStyle = 0;
-
-    friend bool operator==(const ExCableInfoEntry&, const ExCableInfoEntry&) = default;
-};
-
 ExWindowState LoadWindowState(QSettings& settings);
 void SaveWindowState(QSettings& settings, const ExWindowState& state);
 ExToolBarState LoadToolBarState(QSettings& settings);
@@ -59,16 +68,11 @@ void SaveToolBarState(QSettings& settings, const ExToolBarState& state);
 // "AppState" apart from the cable kinds.
 ExDrawingDefaults LoadDrawingDefaults(QSettings& settings);
 void SaveDrawingDefaults(QSettings& settings, const ExDrawingDefaults& defaults);
-// The stored cable entries 1 … "App-CableInfo-Count", in order.
-std::vector<ExCableInfoEntry> LoadCableEntries(QSettings& settings);
-// Writes the kinds numbered from 1, then their count.
-void SaveCableEntries(QSettings& settings, const std::vector<ExCableInfoEntry>& kinds);
-// Each stored entry whose key matches a kind sets that kind's name, pen width and style;
-// entries that match no kind are ignored.
-void ApplyCableEntries(std::vector<ExCableInfoEntry>& kinds,
-                       const std::vector<ExCableInfoEntry>& stored);
-// The cable kinds of the library: one per file of the wiring folder, pen width 50, style 0.
-std::vector<ExCableInfoEntry> CableKindsOfFolder(const QString& wiringFolder);
+// The cable kinds: one per file of the library's wiring folder below the data folder, with the
+// name and pen the settings store keeps for it.
+std::vector<tagCABLEINFO> LoadCableKinds(QSettings& settings,
+                                         const std::filesystem::path& dataFolder);
+void SaveCableKinds(QSettings& settings, const std::vector<tagCABLEINFO>& kinds);
 // "AreaAttention": whether the area measurement notice is still to be shown.
 bool LoadAreaAttention(QSettings& settings);
 void SaveAreaAttention(QSettings& settings, bool attention);

@@ -96,6 +96,29 @@ QPixmap CExSplashDlg::Picture() {
     return picture;
 }
 
+QIcon CExSplashDlg::Icon() {
+    QIcon icon;
+    for (const int size : {16, 32, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 64.0, size / 64.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x1F, 0x3A, 0x5F));
+        painter.drawRoundedRect(QRect(2, 2, 60, 60), 10, 10);
+        painter.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::SquareCap));
+        painter.drawPolyline(
+            QPolygon({{28, 52}, {12, 52}, {12, 12}, {52, 12}, {52, 52}, {44, 52}}));
+        painter.setPen(QPen(QColor(0x9F, 0xD0, 0xFF), 3));
+        painter.drawRect(QRect(22, 22, 20, 12));
+        painter.drawArc(QRect(28, 36, 32, 32), 90 * 16, 90 * 16);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 void CExSplashDlg::Start() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -19,6 +20,8 @@ public:
 
     // The picture: a plan being furnished, with the program's name.
     static QPixmap Picture();
+    // The program's window icon: the plan's walls, door and a desk.
+    static QIcon Icon();
 
 signals:
     void closed();

@@ -20,6 +20,7 @@ bool CKORVANEXApp::InitInstance(const QStringList& arguments, bool showSplash) {
         // The names come first: the per-user folders of the log and the settings follow them.
         QCoreApplication::setOrganizationName(QString::fromUtf8(kOrganisation));
         QCoreApplication::setApplicationName(QString::fromUtf8(kApplication));
+        QApplication::setWindowIcon(CExSplashDlg::Icon());
         m_strProgramFolder = ProgramDataFolder();
         if (showSplash) {
             m_pSplash = std::make_unique<CExSplashDlg>();

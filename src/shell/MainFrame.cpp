@@ -11,17 +11,19 @@
 #include <QSettings>
 #include <QStatusBar>
 
-namespace {
-
-const char* const kWiringFolder = "部品/05電源・センサー類/01配線";
-
-} // namespace
+#include <filesystem>
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), m_pPreviousServices(SetAppServices(&m_services)),
       m_pMdiArea(new QMdiArea(this)), m_pZoomIndicator(new QLabel(this)) {
     setWindowTitle(QString::fromUtf8(exmsg::kAppName));
     m_services.SetParentWindow(this);
+    if (m_font.LoadVecFont(
+            std::filesystem::path(QDir(ProgramDataFolder())
+                                      .filePath(QString::fromUtf8(CExVecFont::kFileName))
+                                      .toStdString()))) {
+        m_pPreviousFont = SetVecFont(&m_font);
+    }
     {
         QSettings settings;
         LoadSettings(settings);
@@ -41,15 +43,16 @@ CMainFrame::CMainFrame(QWidget* parent)
 CMainFrame::~CMainFrame() {
     disconnect(m_pMdiArea, nullptr, this, nullptr);
     delete m_pMdiArea;
+    if (GetVecFont() == &m_font) {
+        SetVecFont(m_pPreviousFont);
+    }
     SetAppServices(m_pPreviousServices);
 }
 
 void CMainFrame::LoadSettings(QSettings& settings) {
     m_toolBarState = LoadToolBarState(settings);
     m_bAreaAttention = LoadAreaAttention(settings);
-    m_arCableInfo =
-        CableKindsOfFolder(QDir(ProgramDataFolder()).filePath(QString::fromUtf8(kWiringFolder)));
-    ApplyCableEntries(m_arCableInfo, LoadCableEntries(settings));
+    m_arCableInfo = LoadCableKinds(settings, ProgramDataFolder().toStdString());
     m_services.SetDrawingDefaults(LoadDrawingDefaults(settings));
     m_recentFiles.Load(settings);
 }
@@ -73,7 +76,7 @@ void CMainFrame::SaveSettings(QSettings& settings) const {
     SaveToolBarState(settings, m_toolBarState);
     SaveWindowState(settings, CurrentWindowState());
     SaveDrawingDefaults(settings, DrawingDefaults());
-    SaveCableEntries(settings, m_arCableInfo);
+    SaveCableKinds(settings, m_arCableInfo);
     SaveAreaAttention(settings, m_bAreaAttention);
     m_recentFiles.Save(settings);
 }

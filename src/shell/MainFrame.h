@@ -5,6 +5,7 @@
 // open, save, recent files, the command line).
 
 #include "AppSettings.h"
+#include "ExVecFont.h"
 #include "QtAppServices.h"
 #include "RecentFileList.h"
 
@@ -32,7 +33,7 @@ public:
     // The drawing defaults all views read, and what else the settings store gave.
     const ExDrawingDefaults& DrawingDefaults() const { return m_services.DrawingDefaults(); }
     void SetDrawingDefaults(const ExDrawingDefaults& defaults);
-    const std::vector<ExCableInfoEntry>& CableKinds() const { return m_arCableInfo; }
+    const std::vector<tagCABLEINFO>& CableKinds() const { return m_arCableInfo; }
     bool AreaAttention() const { return m_bAreaAttention; }
     void SetAreaAttention(bool attention) { m_bAreaAttention = attention; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
@@ -80,7 +81,9 @@ private:
 
     CQtAppServices m_services;
     CExAppServices* m_pPreviousServices;
-    std::vector<ExCableInfoEntry> m_arCableInfo;
+    CExVecFont m_font;
+    const CExVecFont* m_pPreviousFont = nullptr;
+    std::vector<tagCABLEINFO> m_arCableInfo;
     ExToolBarState m_toolBarState;
     bool m_bAreaAttention = true;
     int m_nDocumentNumber = 0;

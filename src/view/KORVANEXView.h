@@ -28,8 +28,7 @@ public:
     ~CKORVANEXView() override;
 
     CKORVANEXDoc& Document() const { return m_doc; }
-    // The drawing the elements converting through this view belong to.
-    const CKORVANEXDoc* GetDocument() const { return &m_doc; }
+    const CKORVANEXDoc* GetDocument() const override { return &m_doc; }
 
     // What the elements ask of the active view.
     int GetViewScale() const override { return m_nViewScale; }

@@ -21,6 +21,8 @@ void CRulerH::PaintScale(QPainter& painter, const CViewGeometry& geometry) {
         const QString label = QString::number(tick.labelMetres);
         const int textWidth = metrics.horizontalAdvance(label);
         const int left = tick.position == 0 ? x : x - textWidth / 2;
-        painter.drawText(left, kThickness / 2 + metrics.ascent(), label);
+        // The lower half of the bar holds the label, whatever the face's line spacing.
+        painter.drawText(QRect(left, kThickness / 2, textWidth, kThickness / 2),
+                         Qt::AlignLeft | Qt::AlignVCenter, label);
     }
 }

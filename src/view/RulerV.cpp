@@ -22,7 +22,8 @@ void CRulerV::PaintScale(QPainter& painter, const CViewGeometry& geometry) {
         // Turned a quarter to the left, the text reads upwards with its top to the left edge.
         painter.translate(0, tick.pixel + textWidth / 2);
         painter.rotate(-90);
-        painter.drawText(0, metrics.ascent(), label);
+        painter.drawText(QRect(0, 0, textWidth, kThickness / 2), Qt::AlignLeft | Qt::AlignVCenter,
+                         label);
         painter.restore();
     }
 }

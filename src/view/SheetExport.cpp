@@ -88,6 +88,7 @@ void RenderSheet(CKORVANEXDoc& doc, QPainter& painter, const ExSheetFit& fit,
                  const CExDrawingDecision& decision, int mapWidthM, int mapHeightM) {
     painter.fillRect(QRect(QPoint(0, 0), fit.pixels), Qt::white);
     CExHeadlessView view(fit.divisor, mapWidthM, mapHeightM, fit.dpi);
+    view.SetDocument(&doc);
     ExActiveViewScope active(&view);
     CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(fit.dpi, fit.topLeft));
     for (const auto& part : doc.Elements()) {

@@ -1,4 +1,5 @@
 #include "AppSettings.h"
+#include "Cp932.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,6 @@ private slots:
         QVERIFY(window.rect.isNull());
         QCOMPARE(window.showCmd, exshow::kNormal);
         QVERIFY(LoadAreaAttention(store.settings));
-        QVERIFY(LoadCableEntries(store.settings).empty());
     }
 
     void everySectionIsWrittenUnderItsKeys() {
@@ -110,50 +110,43 @@ private slots:
 
     void onlyStoredCableEntriesMatchingAKindAreApplied() {
         Store store;
+        QDir data(store.folder.path());
+        QVERIFY(data.mkpath(QStringLiteral("部品/05電源・センサー類/01配線")));
+        for (const QString& name :
+             {QStringLiteral("050101電話線.qvf"), QStringLiteral("050102LANケーブル.qvf")}) {
+            QFile file(data.filePath(QStringLiteral("部品/05電源・センサー類/01配線/") + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-Count"), 2);
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-PartsID1"),
                                 QStringLiteral("050102"));
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-PartsName1"),
-                                QStringLiteral("LAN"));
+                                QStringLiteral("社内LAN"));
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-PenBold1"), 80);
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-PenStyle1"), 3);
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-PartsID2"),
                                 QStringLiteral("059999"));
         store.settings.setValue(QStringLiteral("AppState/App-CableInfo-PartsName2"),
                                 QStringLiteral("幻"));
-        const std::vector<ExCableInfoEntry> stored = LoadCableEntries(store.settings);
-        QCOMPARE(stored.size(), std::size_t(2));
-        QCOMPARE(stored[1].penBold, 50);
 
-        std::vector<ExCableInfoEntry> kinds = {
-            {QStringLiteral("050101"), QStringLiteral("電話線")},
-            {QStringLiteral("050102"), QStringLiteral("LANケーブル")}};
-        ApplyCableEntries(kinds, stored);
+        std::vector<tagCABLEINFO> kinds = LoadCableKinds(store.settings, data.path().toStdString());
         QCOMPARE(kinds.size(), std::size_t(2));
-        QCOMPARE(kinds[0],
-                 (ExCableInfoEntry{QStringLiteral("050101"), QStringLiteral("電話線"), 50, 0}));
-        QCOMPARE(kinds[1],
-                 (ExCableInfoEntry{QStringLiteral("050102"), QStringLiteral("LAN"), 80, 3}));
+        QCOMPARE(kinds[0].PartsID, std::string("050101"));
+        QCOMPARE(QString::fromStdString(cp932::ToUtf8(kinds[0].PartsName)),
+                 QStringLiteral("電話線"));
+        QCOMPARE(kinds[0].PenBold, 50);
+        QCOMPARE(QString::fromStdString(cp932::ToUtf8(kinds[1].PartsName)),
+                 QStringLiteral("社内LAN"));
+        QCOMPARE(kinds[1].PenBold, 80);
+        QCOMPARE(kinds[1].PenStyle, 3);
 
-        SaveCableEntries(store.settings, kinds);
+        kinds[0].PenStyle = 2;
+        SaveCableKinds(store.settings, kinds);
         QCOMPARE(store.settings.value(QStringLiteral("AppState/App-CableInfo-Count")).toInt(), 2);
-        QCOMPARE(LoadCableEntries(store.settings), kinds);
-    }
-
-    void cableKindsComeFromTheFilesOfTheWiringFolder() {
-        QTemporaryDir folder;
-        for (const QString& name :
-             {QStringLiteral("050101電話線.qvf"), QStringLiteral("050103電源ケーブル.qvf")}) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("050199folder.qvf")));
-        const std::vector<ExCableInfoEntry> kinds = CableKindsOfFolder(folder.path());
-        QCOMPARE(kinds.size(), std::size_t(2));
-        QCOMPARE(kinds[0].partsId, QStringLiteral("050101"));
-        QCOMPARE(kinds[0].partsName, QStringLiteral("電話線"));
-        QCOMPARE(kinds[1].partsName, QStringLiteral("電源ケーブル"));
-        QCOMPARE(kinds[1].penBold, 50);
+        QCOMPARE(
+            store.settings.value(QStringLiteral("AppState/App-CableInfo-PartsName1")).toString(),
+            QStringLiteral("電話線"));
+        QCOMPARE(LoadCableKinds(store.settings, data.path().toStdString()), kinds);
     }
 };
 
