@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kRecordVersion = 100;
 constexpr int kWallPenWidth = 2;
-constexpr int kRotationHandleDistance = 450;
 constexpr int kUpdateMargin = 600;
 constexpr int kUnitsPerMetre = 100000;
 constexpr int kUnitsPerCentimetre = 1000;
@@ -245,24 +244,9 @@ void CExWallThickness::SetFrame(const FrameBox& frame) {
     FrameBox box = frame;
     if (box.IsEmpty()) {
         // Nothing to frame: the frame collapses onto the position.
-        ExPoint origin = m_ptPosition;
-        if (const CExViewContext* view = GetActiveView()) {
-            view->ToViewPoint(origin);
-        }
-        box.Add(origin);
+        box.Add(ToActiveView(m_ptPosition));
     }
-    m_ptCorner = {ExPoint{box.minX, box.maxY}, ExPoint{box.maxX, box.maxY},
-                  ExPoint{box.maxX, box.minY}, ExPoint{box.minX, box.minY}};
-    const auto& c = m_ptCorner;
-    m_ptHandle[0] = MidPoint(c[0].x, c[0].y, c[1].x, c[1].y);
-    m_ptHandle[1] = c[0];
-    m_ptHandle[2] = MidPoint(c[0].x, c[0].y, c[3].x, c[3].y);
-    m_ptHandle[3] = c[3];
-    m_ptHandle[4] = MidPoint(c[3].x, c[3].y, c[2].x, c[2].y);
-    m_ptHandle[5] = c[2];
-    m_ptHandle[6] = MidPoint(c[1].x, c[1].y, c[2].x, c[2].y);
-    m_ptHandle[7] = c[1];
-    m_ptHandle[kRotationHandle] = {0, kRotationHandleDistance};
+    SetFrameFromBox(box.minX, box.minY, box.maxX, box.maxY);
 }
 
 void CExWallThickness::RebuildHitPolygon() {
