@@ -54,4 +54,6 @@ inline constexpr const char* kAppName = "クイルプラン";
 inline constexpr const char* kUnexpected = "予期せぬエラーが発生しました。";
 inline constexpr const char* kReadFailed = "ファイル読み込みに失敗しました";
 inline constexpr const char* kSaveFailed = "ファイル保存に失敗しました";
+inline constexpr const char* kOutOfMemory =
+    "メモリ不足が発生しました。ご使用PCの環境をご確認ください。\nVGAドライバの問題による場合もあります。";
 } // namespace exmsg

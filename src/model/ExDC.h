@@ -57,6 +57,12 @@ struct ExFont {
     friend bool operator==(const ExFont&, const ExFont&) = default;
 };
 
+class CExDib16;
+
+// How a bitmap is combined with the surface: Copy covers it; And keeps, channel by channel, the
+// bits both have, so white in the bitmap leaves the surface as it was and black covers it.
+enum class ExRasterOp { Copy, And };
+
 // The drawing surface the elements draw on, in view units (0.01 mm on the screen) with the y
 // axis up. The view implements it on QPainter (screen layers, printer, PDF, pictures); tests
 // implement it as a recorder. Elements select a pen or brush, draw, and put the previous back.
@@ -75,6 +81,9 @@ public:
     // Text in a system font; text is UTF-8, (x, y) the top-left of the unrotated text.
     virtual void TextOut(int x, int y, const std::string& text, const ExFont& font,
                          ExColor color) = 0;
+    // A 16-bit bitmap stretched over destination (top the larger y), combined with what the
+    // surface shows by op.
+    virtual void PutBitmap(const ExRect& destination, const CExDib16& bitmap, ExRasterOp op) = 0;
 };
 
 // Selects a pen for the lifetime of the scope and puts the previous one back.

@@ -2,6 +2,7 @@
 
 #include "ExArea.h"
 #include "ExGeneralParts.h"
+#include "ExImageParts.h"
 #include "ExMeasure.h"
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
@@ -51,6 +52,8 @@ std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {
         return std::make_unique<CExWiringParts>();
     case ExKind::String:
         return std::make_unique<CExStringParts>();
+    case ExKind::Image:
+        return std::make_unique<CExImageParts>();
     case ExKind::Area:
         return std::make_unique<CExArea>();
     case ExKind::Measure:

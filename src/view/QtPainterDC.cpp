@@ -1,6 +1,10 @@
 #include "QtPainterDC.h"
 
+#include "ExDib16.h"
+
 #include <QFont>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -45,6 +49,31 @@ Qt::BrushStyle ToQtHatch(ExHatch hatch) {
         return Qt::DiagCrossPattern;
     }
     return Qt::CrossPattern;
+}
+
+// A 16-bit bitmap (bottom row first) as a top-down picture; white becomes transparent when
+// asked, so that drawing it over something keeps that thing where the bitmap is white.
+QImage ToQImage(const CExDib16& bitmap, bool whiteTransparent) {
+    constexpr std::uint16_t kWhite = 0x7FFF;
+    QImage image(bitmap.Width(), bitmap.Height(),
+                 whiteTransparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    const auto widen = [](unsigned five) { return (five << 3) | (five >> 2); };
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        const std::uint16_t* in = bitmap.Row(bitmap.Height() - 1 - y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const std::uint16_t p = in[x];
+            out[x] = whiteTransparent && p == kWhite
+                         ? 0u
+                         : qRgb(static_cast<int>(widen((p >> 10) & 0x1F)),
+                                static_cast<int>(widen((p >> 5) & 0x1F)),
+                                static_cast<int>(widen(p & 0x1F)));
+        }
+    }
+    return image;
 }
 
 } // namespace
@@ -158,5 +187,29 @@ void CQtPainterDC::TextOut(int x, int y, const std::string& text, const ExFont& 
     m_painter.translate(Map({x, y}));
     m_painter.rotate(-font.escapement / 10.0);
     m_painter.drawText(QPointF(0, m_painter.fontMetrics().ascent()), QString::fromStdString(text));
+    m_painter.restore();
+}
+
+void CQtPainterDC::PutBitmap(const ExRect& destination, const CExDib16& bitmap, ExRasterOp op) {
+    if (bitmap.IsEmpty()) {
+        return;
+    }
+    const QRectF target = MapRect(destination);
+    if (target.isEmpty()) {
+        return;
+    }
+    const auto* surface = dynamic_cast<const QImage*>(m_painter.device());
+    const bool rasterAnd = op == ExRasterOp::And && surface && !surface->hasAlphaChannel() &&
+                           m_painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    const QImage image = ToQImage(bitmap, op == ExRasterOp::And && !rasterAnd);
+    if (image.isNull()) {
+        return;
+    }
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (rasterAnd) {
+        m_painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    }
+    m_painter.drawImage(target, image);
     m_painter.restore();
 }

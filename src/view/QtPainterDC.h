@@ -27,6 +27,9 @@ public:
     void Ellipse(const ExRect& bounds) override;
     void FillRect(const ExRect& rect, ExColor color) override;
     void TextOut(int x, int y, const std::string& text, const ExFont& font, ExColor color) override;
+    // AND is a raster operation on surfaces without alpha; elsewhere (layers with alpha,
+    // printers, PDF, SVG) white is drawn transparent instead, which shows the same.
+    void PutBitmap(const ExRect& destination, const CExDib16& bitmap, ExRasterOp op) override;
 
     static QColor ToQColor(ExColor color);
 

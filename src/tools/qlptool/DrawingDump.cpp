@@ -3,6 +3,7 @@
 #include "Cp932.h"
 #include "ExArea.h"
 #include "ExHeadlessView.h"
+#include "ExImageParts.h"
 #include "ExMeasure.h"
 #include "ExParts.h"
 #include "ExPillarParts.h"
@@ -76,6 +77,9 @@ void AddKindKeys(const CKORVANEXDoc& doc, const CExParts& element, nlohmann::ord
         out["heightCorrection"] = cable->GetHeightCorrection();
         out["lineWidth"] = cable->GetLineWidth();
         out["lineStyle"] = cable->GetLineStyle();
+    }
+    if (const auto* image = dynamic_cast<const CExImageParts*>(&element)) {
+        out["pixelSize"] = {image->GetImagePixelWidth(), image->GetImagePixelHeight()};
     }
 }
 

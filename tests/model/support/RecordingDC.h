@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExDC.h"
+#include "ExDib16.h"
 
 #include <string>
 #include <vector>
@@ -40,8 +41,21 @@ public:
         const ExPoint at{x, y};
         Record("TextOut", &at, 1);
     }
+    void PutBitmap(const ExRect& r, const CExDib16& bitmap, ExRasterOp op) override {
+        const ExPoint corners[2] = {{r.left, r.top}, {r.right, r.bottom}};
+        Record("PutBitmap", corners, 2);
+        m_bitmaps.push_back({r, bitmap, op});
+    }
+
+    // What each PutBitmap was given, with a copy of the bitmap.
+    struct BitmapCall {
+        ExRect destination;
+        CExDib16 bitmap;
+        ExRasterOp op;
+    };
 
     const std::vector<Call>& Calls() const { return m_calls; }
+    const std::vector<BitmapCall>& Bitmaps() const { return m_bitmaps; }
     const ExPen& CurrentPen() const { return m_pen; }
     const ExBrush& CurrentBrush() const { return m_brush; }
 
@@ -53,4 +67,5 @@ private:
     ExPen m_pen;
     ExBrush m_brush;
     std::vector<Call> m_calls;
+    std::vector<BitmapCall> m_bitmaps;
 };

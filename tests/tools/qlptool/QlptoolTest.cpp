@@ -3,6 +3,7 @@
 #include "ExArea.h"
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
+#include "ExImageParts.h"
 #include "ExMeasure.h"
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
@@ -10,6 +11,7 @@
 #include "ExStringParts.h"
 #include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
+#include "support/ImageBuilder.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -234,6 +236,23 @@ TEST_F(QlptoolTest, DumpShowsTextsAreasRulersAndCables) {
     EXPECT_EQ(elements[3]["lengthText"], "1.50");
     EXPECT_EQ(elements[3]["heightCorrection"], 50);
     EXPECT_EQ(elements[3]["lineWidth"], 2);
+}
+
+TEST_F(QlptoolTest, DumpShowsThePixelSizeOfStoredPictures) {
+    CKORVANEXDoc doc;
+    doc.ViewSettings() = {{0, 0}, 100, 6, 100, 25, 25, 1, 1, 1};
+    auto image = std::make_unique<CExImageParts>(200000, 200000);
+    ASSERT_EQ(image->MakeStoredImage(Picture(100, 10).View()), 1);
+    doc.AddElement(std::move(image));
+    ASSERT_TRUE(doc.OnSaveDocument(m_folder / "photo.qlp"));
+
+    const ToolRun run = RunTool("dump " + (m_folder / "photo.qlp").string(), m_folder / "err.txt");
+    ASSERT_EQ(run.exitCode, 0);
+    const auto elements = nlohmann::json::parse(run.output)["elements"];
+    ASSERT_EQ(elements.size(), 1u);
+    EXPECT_EQ(elements[0]["kind"], "CExImageParts");
+    EXPECT_EQ(elements[0]["code"], 999999);
+    EXPECT_EQ(elements[0]["pixelSize"], nlohmann::json::array({128, 10}));
 }
 
 } // namespace

@@ -1,0 +1,68 @@
+// The selection frame of an image: it is built on the picture's placed corners, which are
+// already turned and in view units, rather than on a shape.
+
+#include "ExImageParts.h"
+
+#include "ExException.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kFrameOffset = 300;
+constexpr int kRotationHandleDistance = 450;
+constexpr int kUpdateMargin = 600;
+
+} // namespace
+
+void CExImageParts::CalcHandles() {
+    for (std::size_t i = 0; i < m_ptCorner.size(); ++i) {
+        m_ptCorner[i] = m_ptImageCorner[i];
+    }
+    const auto& c = m_ptCorner;
+    m_ptHandle[0] = MidPoint(c[0].x, c[0].y, c[1].x, c[1].y);
+    m_ptHandle[1] = c[0];
+    m_ptHandle[2] = MidPoint(c[0].x, c[0].y, c[3].x, c[3].y);
+    m_ptHandle[3] = c[3];
+    m_ptHandle[4] = MidPoint(c[3].x, c[3].y, c[2].x, c[2].y);
+    m_ptHandle[5] = c[2];
+    m_ptHandle[6] = MidPoint(c[1].x, c[1].y, c[2].x, c[2].y);
+    m_ptHandle[7] = c[1];
+    m_ptHandle[kRotationHandle] = {0, kRotationHandleDistance};
+}
+
+void CExImageParts::CalcFrameRegion() {
+    static constexpr ExPoint kPush[4] = {{-kFrameOffset, kFrameOffset},
+                                         {kFrameOffset, kFrameOffset},
+                                         {kFrameOffset, -kFrameOffset},
+                                         {-kFrameOffset, -kFrameOffset}};
+    const double radians = AngleRadians(m_nAngle);
+    const double sine = std::sin(radians);
+    const double cosine = std::cos(radians);
+    for (std::size_t i = 0; i < m_ptFrame.size(); ++i) {
+        ExPoint push = kPush[i];
+        RotatePoint(push, sine, cosine);
+        m_ptFrame[i] = m_ptCorner[i] + push;
+    }
+    m_rgnFrame = CExRgn({m_ptFrame.begin(), m_ptFrame.end()});
+}
+
+void CExImageParts::RotateHandles() {
+    const double radians = AngleRadians(m_nAngle);
+    RotatePoint(m_ptHandle[kRotationHandle], std::sin(radians), std::cos(radians));
+}
+
+void CExImageParts::RecalcParts() {
+    try {
+        CalcHandles();
+        CalcFrameRegion();
+        RotateHandles();
+        CalcExtent();
+        m_ptHandle[kRotationHandle] = m_ptHandle[kRotationHandle] + m_ptHandle[0];
+        CalcHandleRects();
+        m_rgnHit = CExRgn({m_ptCorner.begin(), m_ptCorner.end()});
+        CalcUpdateRect(kUpdateMargin);
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
