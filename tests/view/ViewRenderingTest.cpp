@@ -1,6 +1,7 @@
 #include "DrawingDecision.h"
 #include "ExAppServices.h"
 #include "ExHeadlessView.h"
+#include "ExMeasure.h"
 #include "SheetExport.h"
 #include "ViewGeometry.h"
 #include "ViewRenderer.h"
@@ -27,7 +28,8 @@ struct Scene {
     CExHeadlessView context;
     bool recalcAll = true;
 
-    Scene(int scale, QSize client, QPoint scroll = {}) : context(scale, 25, 25, 96) {
+    Scene(int scale, QSize client, QPoint scroll = {}, qreal ratio = 1.0)
+        : context(scale, 25, 25, 96) {
         geometry.SetDpi(96);
         geometry.SetViewScale(scale);
         geometry.SetMapSize(25, 25);
@@ -35,7 +37,7 @@ struct Scene {
         geometry.Layout();
         geometry.SetScroll(scroll);
         grid = ExGridLayout::Compute(scale, geometry, ExDrawingDefaults{});
-        renderer.CreateLayers(geometry, grid, 1.0);
+        renderer.CreateLayers(geometry, grid, ratio);
     }
 
     bool Render(int viewMode = excommand::kLayoutView, bool showGrid = false,
@@ -175,6 +177,43 @@ private slots:
         QVERIFY(!ColourNear(scene.renderer.Composite(), corner + QPoint(0, -4), qRgb(0, 0, 0)));
     }
 
+    void aRulerAttachedToTheSelectedPartFollowsItOnTheSelectionLayer() {
+        Scene scene(100, {800, 600});
+        scene.context.SetDocument(&scene.doc);
+        CExParts* part = AddSquare(scene.doc, {500000, 2000000}, 200000, kBlue);
+        {
+            ExActiveViewScope active(&scene.context);
+            part->UpdateParts();
+            part->RecalcParts();
+        }
+        auto attached = std::make_unique<CExMeasure>();
+        {
+            ExActiveViewScope active(&scene.context);
+            attached->AttachEnd(0, {450000, 2000000}, {part});
+            attached->AttachEnd(1, {1200000, 2000000}, {part});
+        }
+        QCOMPARE(attached->EndAt(0).element, part);
+        scene.doc.AddElement(std::move(attached));
+        QVERIFY(scene.Render());
+        const QPoint middle = scene.geometry.DrawingToPixel({900000, 2000000});
+        auto drawnOn = [&](const QImage& layer) {
+            for (int dy = -2; dy <= 2; ++dy) {
+                if (qAlpha(layer.pixel(middle + QPoint(0, dy))) > 0 &&
+                    (layer.pixel(middle + QPoint(0, dy)) & 0xFFFFFF) != 0xFFFFFF) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(drawnOn(scene.renderer.Layers().Base()));
+        QVERIFY(!drawnOn(scene.renderer.Layers().Selection()));
+
+        part->SetSelectFlag(1);
+        scene.doc.SelectionList().push_back(part);
+        QVERIFY(scene.Render());
+        QVERIFY(drawnOn(scene.renderer.Layers().Selection()));
+    }
+
     void scrollingPaintsTheSameAsAFreshPaint() {
         const QPoint moves[] = {QPoint(0, 37), QPoint(53, 0), QPoint(29, 41)};
         for (const QPoint move : moves) {
@@ -193,6 +232,23 @@ private slots:
             QVERIFY(fresh.Render(excommand::kLayoutView, true));
             QCOMPARE(scrolled.renderer.Composite(), fresh.renderer.Composite());
         }
+    }
+
+    void onAScreenOfTwiceTheDensityTheLayersHaveTwiceThePixels() {
+        Scene scene(100, {400, 300}, {}, 2.0);
+        AddSquare(scene.doc, {500000, 2000000}, 200000, kRed);
+        QVERIFY(scene.Render());
+        const QImage& composite = scene.renderer.Composite();
+        QCOMPARE(composite.size(), QSize(800, 600));
+        QCOMPARE(composite.devicePixelRatio(), 2.0);
+        const QPoint edge = scene.geometry.DrawingToPixel({400000, 2050000}) * 2;
+        QVERIFY(ColourNear(composite, edge, ToRgb(kRed)));
+
+        // Scrolling by whole pixels still moves the base picture instead of repainting it.
+        scene.geometry.SetScroll({0, 10});
+        scene.renderer.Scrolled({0, -10});
+        QVERIFY(scene.Render());
+        QVERIFY(ColourNear(scene.renderer.Composite(), edge - QPoint(0, 20), ToRgb(kRed)));
     }
 
     void aRepaintWithNothingInvalidRecomputesAndDrawsNothing() {
