@@ -71,7 +71,11 @@ void CKORVANEXView::OnMapSize() {
     }
 }
 
+// The sheet size is kept in the drawing file: changing it is an edit to be saved.
 void CKORVANEXView::SetMapSize(ExMapSize size) {
+    if (size.width != m_nMapWidth || size.height != m_nMapHeight) {
+        m_doc.SetModifiedFlag();
+    }
     m_nMapWidth = size.width;
     m_nMapHeight = size.height;
     m_bRecalcAll = true;

@@ -202,7 +202,10 @@ private slots:
     void aNewSheetSizeIsLaidOut() {
         Shown shown;
         shown.Show();
+        shown.view->SetMapSize({25, 25});
+        QVERIFY(!shown.doc.IsModified());
         shown.view->SetMapSize({40, 10});
+        QVERIFY(shown.doc.IsModified());
         QCOMPARE(shown.view->Geometry().MapWidth(), 40);
         QCOMPARE(shown.view->Geometry().SheetExtent(), (ExPoint{4000000, 1000000}));
     }
