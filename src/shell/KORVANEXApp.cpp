@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "ExErrorLog.h"
 #include "ExException.h"
+#include "ExImageParts.h"
 #include "ExSplashDlg.h"
 #include "MainFrame.h"
 #include "ProgramFolders.h"
@@ -10,6 +11,9 @@
 #include <QApplication>
 #include <QScreen>
 #include <QSettings>
+
+#include <algorithm>
+#include <cmath>
 
 CKORVANEXApp::CKORVANEXApp() = default;
 
@@ -29,6 +33,10 @@ bool CKORVANEXApp::InitInstance(const QStringList& arguments, bool showSplash) {
         exlog::Start(LogFolder().toStdString(), exlog::kLogName, exlog::kTitle);
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             m_szWorkArea = screen->availableGeometry().size();
+            // Pictures placed on drawings are sized for this screen and bounded by its area.
+            SetImageDisplay(
+                {std::max(1, static_cast<int>(std::lround(screen->logicalDotsPerInch()))),
+                 m_szWorkArea.width(), m_szWorkArea.height()});
         }
 
         QSettings settings;
