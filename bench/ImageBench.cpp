@@ -1,3 +1,5 @@
+#include "ExDibRotate.h"
+#include "ExDibStretch.h"
 #include "ExHeadlessView.h"
 #include "ExImageParts.h"
 
@@ -33,19 +35,20 @@ ExImagePixels PhotoPixels() {
     return {kPhotoWidth, kPhotoHeight, Photo().data(), kPhotoWidth};
 }
 
-// The photo as a 10 m × 7.5 m element at 1/50: 200 mm × 150 mm on a 96-dpi screen, 756 × 567
-// pixels.
+// The photo as a 10 m × 7.5 m element turned by 30° at 1/50: 200 mm × 150 mm on a 96-dpi
+// screen, 756 × 567 pixels.
 class PhotoElement {
 public:
-    explicit PhotoElement(int angle) : m_image(1000000, 1000000) {
+    PhotoElement() : m_image(1000000, 1000000) {
         SetImageDisplay({96, 1920, 1040});
         m_image.MakeStoredImage(PhotoPixels());
         m_image.SetWidth(1000000);
         m_image.SetHeight(750000);
-        m_image.SetAngle(angle);
+        m_image.SetAngle(30);
         m_image.UpdateParts();
     }
     CExImageParts& Image() { return m_image; }
+    CExHeadlessView& View() { return m_view; }
 
 private:
     CExHeadlessView m_view{50, 25, 25, 96};
@@ -61,35 +64,57 @@ void BM_MakeStoredImageOfAPhoto(benchmark::State& state) {
 }
 BENCHMARK(BM_MakeStoredImageOfAPhoto)->Unit(benchmark::kMillisecond);
 
+// The element's own work at every zoom: the area-averaging stretch of the stored photo.
 void BM_ZoomedCopyOfAPhotoAtOneFiftieth(benchmark::State& state) {
-    PhotoElement photo(30);
+    PhotoElement photo;
+    const CExImageParts& image = photo.Image();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(photo.Image().MakeScaledImage());
+        const CExDib16 zoomed = StretchDib16(image.StoredImage(), image.GetScaledPixelWidth(),
+                                             image.GetScaledPixelHeight());
+        benchmark::DoNotOptimize(zoomed.Row(0));
     }
-    state.counters["pixels"] =
-        photo.Image().GetScaledPixelWidth() * photo.Image().GetScaledPixelHeight();
+    state.counters["pixels"] = image.GetScaledPixelWidth() * image.GetScaledPixelHeight();
 }
 BENCHMARK(BM_ZoomedCopyOfAPhotoAtOneFiftieth)->Unit(benchmark::kMillisecond);
 
+// ... and at every turn: the inverse mapping of the zoomed copy.
 void BM_RotatedCopyOfAPhotoAtThirtyDegrees(benchmark::State& state) {
-    PhotoElement photo(30);
+    PhotoElement photo;
+    const CExImageParts& image = photo.Image();
     for (auto _ : state) {
-        // The zoomed copy is made once above; each turn starts from it.
-        photo.Image().RotateDrawLines();
-        benchmark::DoNotOptimize(photo.Image().RotatedImage().Width());
+        const CExDib16 turned = RotateDib16(image.ScaledImage(), image.Rotation(), 0x7FFF);
+        benchmark::DoNotOptimize(turned.Row(0));
     }
-    state.counters["pixels"] = photo.Image().GetRotPixelWidth() * photo.Image().GetRotPixelHeight();
+    state.counters["pixels"] = image.GetRotPixelWidth() * image.GetRotPixelHeight();
 }
 BENCHMARK(BM_RotatedCopyOfAPhotoAtThirtyDegrees)->Unit(benchmark::kMillisecond);
 
-void BM_UpdatePartsOfAPhotoAtOneFiftiethAndThirtyDegrees(benchmark::State& state) {
-    PhotoElement photo(30);
+// A zoom step (1/50 and 1/51 in turn) remakes both copies.
+void BM_UpdatePartsOfAPhotoAfterAZoom(benchmark::State& state) {
+    PhotoElement photo;
+    int scale = 50;
     for (auto _ : state) {
+        scale = scale == 50 ? 51 : 50;
+        photo.View().SetViewScale(scale);
         photo.Image().UpdateParts();
         photo.Image().RecalcParts();
         benchmark::DoNotOptimize(photo.Image().GetUpdateRect());
     }
 }
-BENCHMARK(BM_UpdatePartsOfAPhotoAtOneFiftiethAndThirtyDegrees)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdatePartsOfAPhotoAfterAZoom)->Unit(benchmark::kMillisecond);
+
+// A move keeps both copies.
+void BM_UpdatePartsOfAPhotoAfterAMove(benchmark::State& state) {
+    PhotoElement photo;
+    int x = 1000000;
+    for (auto _ : state) {
+        x = x == 1000000 ? 1000500 : 1000000;
+        photo.Image().SetPosition(x, 1000000);
+        photo.Image().UpdateParts();
+        photo.Image().RecalcParts();
+        benchmark::DoNotOptimize(photo.Image().GetUpdateRect());
+    }
+}
+BENCHMARK(BM_UpdatePartsOfAPhotoAfterAMove)->Unit(benchmark::kMicrosecond);
 
 } // namespace

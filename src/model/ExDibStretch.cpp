@@ -7,16 +7,20 @@
 namespace {
 
 constexpr int kChannels = 3;
-// Horizontal means are kept with eight bits of fraction, so the two passes round only once.
-constexpr std::uint64_t kFraction = 256;
+// The weights of one target pixel add up to 2^16, so that means are shifts rather than
+// divisions; the first pass keeps eight bits of fraction so the two passes round only once.
+// The largest second-pass sum, 255 · 2^8 · 2^16 plus rounding, still fits 32 bits.
+constexpr int kWeightBits = 16;
+constexpr std::uint32_t kWeightTotal = 1u << kWeightBits;
+constexpr int kFractionBits = 8;
 
 // How the target cells along one axis cover the source cells. Measured in units where a source
-// cell is `target` long and a target cell `source` long, every overlap is a whole number, and
-// the weights of one target cell add up to `source`.
+// cell is `target` long and a target cell `source` long, every overlap is a whole number; the
+// overlaps are then scaled to kWeightTotal by cumulative rounding, which keeps their sum exact.
 struct Coverage {
     std::vector<int> first;             // first source cell of each target cell
     std::vector<int> count;             // number of source cells it touches
-    std::vector<std::uint32_t> weights; // their overlaps, target cell after target cell
+    std::vector<std::uint32_t> weights; // their weights, target cell after target cell
     std::vector<std::size_t> start;     // where each target cell's weights begin
 };
 
@@ -26,6 +30,9 @@ Coverage Cover(int source, int target) {
     c.count.resize(std::size_t(target));
     c.start.resize(std::size_t(target));
     c.weights.reserve(std::size_t(source) + std::size_t(target));
+    const auto scaled = [source](std::int64_t covered) {
+        return static_cast<std::uint32_t>((covered * kWeightTotal + source / 2) / source);
+    };
     for (int t = 0; t < target; ++t) {
         const std::int64_t begin = std::int64_t(t) * source;
         const std::int64_t end = begin + source;
@@ -34,130 +41,144 @@ Coverage Cover(int source, int target) {
         c.first[std::size_t(t)] = firstCell;
         c.count[std::size_t(t)] = lastCell - firstCell + 1;
         c.start[std::size_t(t)] = c.weights.size();
+        std::int64_t covered = 0;
         for (int s = firstCell; s <= lastCell; ++s) {
             const std::int64_t low = std::max(begin, std::int64_t(s) * target);
             const std::int64_t high = std::min(end, std::int64_t(s + 1) * target);
-            c.weights.push_back(static_cast<std::uint32_t>(high - low));
+            const std::uint32_t before = scaled(covered);
+            covered += high - low;
+            c.weights.push_back(scaled(covered) - before);
         }
     }
     return c;
 }
 
-// One source row, eight bits per channel, bottom row first.
-using RowReader = void (*)(const void* source, int y, std::uint8_t* rgb);
+// One source row in eight bits per channel, as three planes (red, green, blue) of `width`
+// bytes each, so that the passes below run over contiguous memory. Rows count from the bottom.
+using RowReader = void (*)(const void* source, int y, std::uint8_t* planes);
 
-void ReadDibRow(const void* source, int y, std::uint8_t* rgb) {
+void ReadDibRow(const void* source, int y, std::uint8_t* planes) {
     const auto& dib = *static_cast<const CExDib16*>(source);
     const std::uint16_t* row = dib.Row(y);
-    for (int x = 0; x < dib.Width(); ++x) {
-        const std::uint16_t p = row[x];
-        for (const int shift : {10, 5, 0}) {
-            const std::uint8_t five = static_cast<std::uint8_t>((p >> shift) & 0x1F);
-            *rgb++ = static_cast<std::uint8_t>((five << 3) | (five >> 2));
-        }
+    const int width = dib.Width();
+    std::uint8_t* red = planes;
+    std::uint8_t* green = planes + width;
+    std::uint8_t* blue = planes + 2 * std::size_t(width);
+    for (int x = 0; x < width; ++x) {
+        const unsigned p = row[x];
+        const unsigned r = (p >> 10) & 0x1F;
+        const unsigned g = (p >> 5) & 0x1F;
+        const unsigned b = p & 0x1F;
+        red[x] = static_cast<std::uint8_t>((r << 3) | (r >> 2));
+        green[x] = static_cast<std::uint8_t>((g << 3) | (g >> 2));
+        blue[x] = static_cast<std::uint8_t>((b << 3) | (b >> 2));
     }
 }
 
-void ReadPixelsRow(const void* source, int y, std::uint8_t* rgb) {
+void ReadPixelsRow(const void* source, int y, std::uint8_t* planes) {
     const auto& picture = *static_cast<const ExImagePixels*>(source);
     const std::uint32_t* row =
         picture.pixels + std::size_t(picture.height - 1 - y) * std::size_t(picture.stride);
-    for (int x = 0; x < picture.width; ++x) {
+    const int width = picture.width;
+    std::uint8_t* red = planes;
+    std::uint8_t* green = planes + width;
+    std::uint8_t* blue = planes + 2 * std::size_t(width);
+    for (int x = 0; x < width; ++x) {
         const std::uint32_t p = row[x];
-        *rgb++ = static_cast<std::uint8_t>(p >> 16);
-        *rgb++ = static_cast<std::uint8_t>(p >> 8);
-        *rgb++ = static_cast<std::uint8_t>(p);
+        red[x] = static_cast<std::uint8_t>(p >> 16);
+        green[x] = static_cast<std::uint8_t>(p >> 8);
+        blue[x] = static_cast<std::uint8_t>(p);
     }
 }
 
-// Source rows after the horizontal pass. Consecutive target rows share at most one source row
-// when shrinking and use one or two neighbouring rows when enlarging, so two rows are enough to
-// compute each source row once.
-class HorizontalRows {
+// Source rows already read. Consecutive target rows share at most one source row when
+// shrinking and use one or two neighbouring rows when enlarging, so keeping the last two reads
+// every source row once.
+class SourceRows {
 public:
-    HorizontalRows(const void* source, RowReader read, int sourceWidth, int targetWidth)
-        : m_source(source), m_read(read), m_cover(Cover(sourceWidth, targetWidth)),
-          m_nSourceWidth(sourceWidth), m_nTargetWidth(targetWidth),
-          m_rgb(std::size_t(sourceWidth) * kChannels) {
-        for (auto& slot : m_slots) {
-            slot.values.resize(std::size_t(targetWidth) * kChannels);
+    SourceRows(const void* source, RowReader read, int width) : m_source(source), m_read(read) {
+        for (Slot& slot : m_slots) {
+            slot.planes.resize(std::size_t(width) * kChannels);
         }
     }
 
-    const std::vector<std::uint32_t>& Row(int y) {
-        for (const auto& slot : m_slots) {
+    const std::uint8_t* Row(int y) {
+        for (const Slot& slot : m_slots) {
             if (slot.y == y) {
-                return slot.values;
+                return slot.planes.data();
             }
         }
-        Slot& slot = m_slots[m_nNext];
+        Slot& slot = m_slots[std::size_t(m_nNext)];
         m_nNext ^= 1;
         slot.y = y;
-        m_read(m_source, y, m_rgb.data());
-        const std::uint64_t total = std::uint64_t(m_nSourceWidth);
-        for (int t = 0; t < m_nTargetWidth; ++t) {
-            std::array<std::uint64_t, kChannels> sum{};
-            const std::uint32_t* weight = &m_cover.weights[m_cover.start[std::size_t(t)]];
-            const std::uint8_t* rgb =
-                &m_rgb[std::size_t(m_cover.first[std::size_t(t)]) * kChannels];
-            for (int k = 0; k < m_cover.count[std::size_t(t)]; ++k, rgb += kChannels) {
-                for (int c = 0; c < kChannels; ++c) {
-                    sum[std::size_t(c)] += std::uint64_t(rgb[c]) * weight[k];
-                }
-            }
-            for (int c = 0; c < kChannels; ++c) {
-                slot.values[std::size_t(t) * kChannels + std::size_t(c)] =
-                    static_cast<std::uint32_t>((sum[std::size_t(c)] * kFraction + total / 2) /
-                                               total);
-            }
-        }
-        return slot.values;
+        m_read(m_source, y, slot.planes.data());
+        return slot.planes.data();
     }
 
 private:
     struct Slot {
         int y = -1;
-        std::vector<std::uint32_t> values;
+        std::vector<std::uint8_t> planes;
     };
 
     const void* m_source;
     RowReader m_read;
-    Coverage m_cover;
-    int m_nSourceWidth;
-    int m_nTargetWidth;
-    std::vector<std::uint8_t> m_rgb;
     std::array<Slot, 2> m_slots;
     int m_nNext = 0;
 };
 
+void AddWeighted(std::uint32_t* __restrict sum, const std::uint8_t* __restrict row,
+                 std::uint32_t weight, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        sum[i] += row[i] * weight;
+    }
+}
+
+// The vertical pass runs first, over whole rows at a time, so that shrinking a photo touches
+// each source pixel in a tight loop once; the horizontal pass then runs on target rows only.
 CExDib16 Stretch(const void* source, RowReader read, int sourceWidth, int sourceHeight, int width,
                  int height) {
     if (width < 1 || height < 1 || sourceWidth < 1 || sourceHeight < 1) {
         return {};
     }
     CExDib16 target(width, height);
-    HorizontalRows rows(source, read, sourceWidth, width);
+    SourceRows rows(source, read, sourceWidth);
     const Coverage vertical = Cover(sourceHeight, height);
-    const std::uint64_t total = std::uint64_t(sourceHeight) * kFraction;
-    std::vector<std::uint64_t> sum(std::size_t(width) * kChannels);
+    const Coverage horizontal = Cover(sourceWidth, width);
+    const std::size_t plane = std::size_t(sourceWidth);
+    std::vector<std::uint32_t> column(plane * kChannels);
     for (int t = 0; t < height; ++t) {
-        std::fill(sum.begin(), sum.end(), 0);
+        std::fill(column.begin(), column.end(), 0);
         const std::uint32_t* weight = &vertical.weights[vertical.start[std::size_t(t)]];
         for (int k = 0; k < vertical.count[std::size_t(t)]; ++k) {
-            const std::vector<std::uint32_t>& row = rows.Row(vertical.first[std::size_t(t)] + k);
-            for (std::size_t i = 0; i < sum.size(); ++i) {
-                sum[i] += std::uint64_t(row[i]) * weight[k];
-            }
+            AddWeighted(column.data(), rows.Row(vertical.first[std::size_t(t)] + k), weight[k],
+                        column.size());
         }
+        constexpr int kColumnShift = kWeightBits - kFractionBits;
+        for (std::uint32_t& value : column) {
+            value = (value + (1u << (kColumnShift - 1))) >> kColumnShift;
+        }
+        constexpr int kRowShift = kWeightBits + kFractionBits;
+        constexpr std::uint32_t kHalf = 1u << (kRowShift - 1);
+        const std::uint32_t* red = column.data();
+        const std::uint32_t* green = red + plane;
+        const std::uint32_t* blue = green + plane;
         std::uint16_t* out = target.Row(t);
         for (int x = 0; x < width; ++x) {
-            std::uint32_t pixel = 0;
-            for (int c = 0; c < kChannels; ++c) {
-                const std::uint64_t mean =
-                    (sum[std::size_t(x) * kChannels + std::size_t(c)] + total / 2) / total;
-                pixel = (pixel << 5) | static_cast<std::uint32_t>(mean >> 3);
+            std::uint32_t r = kHalf;
+            std::uint32_t g = kHalf;
+            std::uint32_t b = kHalf;
+            const std::uint32_t* w = &horizontal.weights[horizontal.start[std::size_t(x)]];
+            const std::size_t first = std::size_t(horizontal.first[std::size_t(x)]);
+            for (int k = 0; k < horizontal.count[std::size_t(x)]; ++k) {
+                r += red[first + std::size_t(k)] * w[k];
+                g += green[first + std::size_t(k)] * w[k];
+                b += blue[first + std::size_t(k)] * w[k];
             }
-            out[x] = static_cast<std::uint16_t>(pixel);
+            // Eight-bit means, of which the top five bits are kept.
+            out[x] = static_cast<std::uint16_t>((((r >> kRowShift) >> 3) << 10) |
+                                                (((g >> kRowShift) >> 3) << 5) |
+                                                ((b >> kRowShift) >> 3));
         }
     }
     return target;

@@ -5,7 +5,7 @@
 // Area-averaging ("halftone") stretches to a 16-bit bitmap: every target pixel is the mean of the
 // source area it covers, each source pixel weighted by how much of it lies inside. A photo
 // shrunk this way keeps its tones instead of showing every n-th pixel. Beside the result they hold
-// only two rows and the weights along each axis, so a tall picture never needs a tall buffer.
+// three rows and the weights along each axis, so a tall picture never needs a tall buffer.
 // Sizes below 1 give an empty bitmap; std::bad_alloc is thrown without memory.
 
 CExDib16 StretchDib16(const CExDib16& source, int width, int height);

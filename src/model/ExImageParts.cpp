@@ -191,14 +191,20 @@ int CExImageParts::MakeScaledImage() {
     }
     m_nScaledPixelW = std::max(1, HundredthsOfMmToPixels(m_nViewW, view->GetDpi()));
     m_nScaledPixelH = std::max(1, HundredthsOfMmToPixels(m_nViewH, view->GetDpi()));
-    ReleaseCopies();
     if (m_bImageError || m_dibStored.IsEmpty()) {
+        ReleaseCopies();
         return 0;
     }
     if (!WithinWorkAreas(m_nScaledPixelW, m_nScaledPixelH)) {
         m_bTooLarge = 1;
+        ReleaseCopies();
         return 0;
     }
+    // A move keeps the size at the zoom: the copy made for it still serves.
+    if (m_dibScaled.Width() == m_nScaledPixelW && m_dibScaled.Height() == m_nScaledPixelH) {
+        return 1;
+    }
+    ReleaseCopies();
     try {
         m_dibScaled = StretchDib16(m_dibStored, m_nScaledPixelW, m_nScaledPixelH);
         return 1;
@@ -229,11 +235,15 @@ void CExImageParts::RotateDrawLines() {
     if (m_dibScaled.IsEmpty() || !PrepareRotation()) {
         return;
     }
-    try {
-        m_dibRotated = RotateDib16(m_dibScaled, m_rotation, ToDib16(m_crBack));
-    } catch (const std::bad_alloc&) {
-        ReportNoMemory();
-        return;
+    if (m_dibRotated.IsEmpty() || m_nRotatedAngle != m_nAngle) {
+        try {
+            m_dibRotated = {};
+            m_dibRotated = RotateDib16(m_dibScaled, m_rotation, ToDib16(m_crBack));
+            m_nRotatedAngle = m_nAngle;
+        } catch (const std::bad_alloc&) {
+            ReportNoMemory();
+            return;
+        }
     }
     m_nRotViewW = PixelsToHundredthsOfMm(m_nRotPixelW, view->GetDpi());
     m_nRotViewH = PixelsToHundredthsOfMm(m_nRotPixelH, view->GetDpi());

@@ -131,6 +131,8 @@ private:
     CExDib16 m_dibStored;
     CExDib16 m_dibScaled;
     CExDib16 m_dibRotated;
+    // The angle the turned copy was made for; the copies are kept while size and angle stay.
+    int m_nRotatedAngle = 0;
     // A bitmap could not be made for lack of memory: the placeholder stays for good.
     int m_bImageError = 0;
     // The copies would exceed the work-area bound at this zoom and angle: the placeholder shows

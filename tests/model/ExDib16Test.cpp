@@ -146,12 +146,12 @@ TEST(Dib16Stretch, EachTargetPixelIsTheMeanOfTheAreaItCovers) {
     EXPECT_EQ(Red5(target.Pixel(0, 0)), 8);
     EXPECT_EQ(Red5(target.Pixel(1, 0)), 16);
     EXPECT_EQ(Red5(target.Pixel(2, 0)), 23);
-    // A column of alternating black and white rows averages to grey in both directions.
+    // A column of rows, three white to one black, averages to 191 in each channel.
     CExDib16 stripes(1, 1000);
-    for (int y = 0; y < 1000; y += 2) {
-        stripes.SetPixel(0, y, kWhite);
+    for (int y = 0; y < 1000; ++y) {
+        stripes.SetPixel(0, y, y % 4 == 0 ? kBlack : kWhite);
     }
-    EXPECT_EQ(StretchDib16(stripes, 1, 1).Pixel(0, 0), 0x4210); // 128 in each channel
+    EXPECT_EQ(StretchDib16(stripes, 1, 1).Pixel(0, 0), 0x5EF7); // 191 >> 3 = 23 each
 }
 
 TEST(Dib16Stretch, EnlargingRepeatsPixelsAndBlendsOnlyWhereCellsStraddle) {

@@ -166,6 +166,26 @@ TEST_F(ImagePartsTest, ATurnedCopyBeyondTheWorkAreasIsNotMadeEither) {
     EXPECT_TRUE(image->RotatedImage().IsEmpty());
 }
 
+TEST_F(ImagePartsTest, AMoveKeepsTheCopiesAndATurnRemakesOnlyTheTurnedOne) {
+    auto image = MakeImage(Picture(64, 32), 30);
+    const std::uint16_t* scaled = image->ScaledImage().Row(0);
+    const std::uint16_t* turned = image->RotatedImage().Row(0);
+    image->SetPosition(700000, 300000);
+    image->UpdateParts();
+    EXPECT_EQ(image->ScaledImage().Row(0), scaled);
+    EXPECT_EQ(image->RotatedImage().Row(0), turned);
+    EXPECT_NEAR(image->GetRotViewRect().left + image->GetRotViewRect().right,
+                2 * m_view.ToViewLength(700000), 1);
+    image->SetAngle(60);
+    image->UpdateParts();
+    EXPECT_EQ(image->ScaledImage().Row(0), scaled);
+    const auto reference = MakeImage(Picture(64, 32), 60);
+    EXPECT_EQ(image->RotatedImage(), reference->RotatedImage());
+    m_view.SetViewScale(50);
+    image->UpdateParts();
+    EXPECT_EQ(image->ScaledImage().Width(), 76);
+}
+
 // The turned copy and the corners.
 
 TEST_F(ImagePartsTest, AQuarterTurnSwapsTheTurnedCopysSize) {
