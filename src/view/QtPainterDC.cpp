@@ -148,6 +148,11 @@ void CQtPainterDC::Polyline(const ExPoint* points, int count) {
     if (count < 2) {
         return;
     }
+    // Most outlines are drawn a segment at a time: a segment needs no polygon.
+    if (count == 2) {
+        m_painter.drawLine(Map(points[0]), Map(points[1]));
+        return;
+    }
     QPolygonF polygon;
     polygon.reserve(count);
     for (int i = 0; i < count; ++i) {
