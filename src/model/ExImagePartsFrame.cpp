@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kFrameOffset = 300;
-constexpr int kRotationHandleDistance = 450;
 constexpr int kUpdateMargin = 600;
 
 } // namespace
@@ -19,16 +18,7 @@ void CExImageParts::CalcHandles() {
     for (std::size_t i = 0; i < m_ptCorner.size(); ++i) {
         m_ptCorner[i] = m_ptImageCorner[i];
     }
-    const auto& c = m_ptCorner;
-    m_ptHandle[0] = MidPoint(c[0].x, c[0].y, c[1].x, c[1].y);
-    m_ptHandle[1] = c[0];
-    m_ptHandle[2] = MidPoint(c[0].x, c[0].y, c[3].x, c[3].y);
-    m_ptHandle[3] = c[3];
-    m_ptHandle[4] = MidPoint(c[3].x, c[3].y, c[2].x, c[2].y);
-    m_ptHandle[5] = c[2];
-    m_ptHandle[6] = MidPoint(c[1].x, c[1].y, c[2].x, c[2].y);
-    m_ptHandle[7] = c[1];
-    m_ptHandle[kRotationHandle] = {0, kRotationHandleDistance};
+    SetHandlesFromCorners();
 }
 
 void CExImageParts::CalcFrameRegion() {

@@ -56,6 +56,10 @@ void CExParts::CalcHandles() {
 void CExParts::SetFrameFromBox(int minX, int minY, int maxX, int maxY) {
     m_ptCorner = {ExPoint{minX, maxY}, ExPoint{maxX, maxY}, ExPoint{maxX, minY},
                   ExPoint{minX, minY}};
+    SetHandlesFromCorners();
+}
+
+void CExParts::SetHandlesFromCorners() {
     const auto& c = m_ptCorner;
     m_ptHandle[0] = MidPoint(c[0].x, c[0].y, c[1].x, c[1].y);
     m_ptHandle[1] = c[0];
