@@ -73,8 +73,15 @@ class ImagePictureTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void andKeepsTheSurfaceWhereTheBitmapIsWhite_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("screen layers") << QImage::Format_RGB32;
+        QTest::newRow("bitmap export") << QImage::Format_RGB888;
+    }
+
     void andKeepsTheSurfaceWhereTheBitmapIsWhite() {
-        QImage surface(4, 1, QImage::Format_RGB32);
+        QFETCH(QImage::Format, format);
+        QImage surface(4, 1, format);
         surface.fill(QColor(0x80, 0xC0, 0xFF));
         CExDib16 bitmap(4, 1);
         bitmap.SetPixel(0, 0, kWhite);
