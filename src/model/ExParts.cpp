@@ -70,6 +70,27 @@ void CExParts::ScaleDrawLines() {
     }
 }
 
+void CExParts::ScaleShapePoints() {
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        line.scaledStart = line.shapeStart;
+        line.scaledEnd = line.shapeEnd;
+        ScalePoint(line.scaledStart);
+        ScalePoint(line.scaledEnd);
+    }
+}
+
+void CExParts::MultiplyScaledPoints() {
+    if (m_dScaleX == 1.0 && m_dScaleY == 1.0) {
+        return;
+    }
+    for (CExPartsDrawLine& line : m_lstDrawLine) {
+        for (ExPoint* p : {&line.scaledStart, &line.scaledEnd}) {
+            p->x = TruncateToInt32(p->x * m_dScaleX);
+            p->y = TruncateToInt32(p->y * m_dScaleY);
+        }
+    }
+}
+
 void CExParts::RotateDrawLines() {
     const double radians = AngleRadians(m_nAngle);
     const double sine = std::sin(radians);

@@ -139,6 +139,10 @@ protected:
     // Sets the four corners and the nine handles of a box in shape coordinates (y up), with
     // the rotation handle 450 units above the origin.
     void SetFrameFromBox(int minX, int minY, int maxX, int maxY);
+    // Scaled points of every line from its shape points (view points untouched).
+    void ScaleShapePoints();
+    // Multiplies the scaled points of every line by the pending scale factors.
+    void MultiplyScaledPoints();
     // Sets the nine handles from the four corners as they stand.
     void SetHandlesFromCorners();
     // Grows the update rect from the hit region (or the corners) by the given margin.

@@ -52,27 +52,12 @@ void CExPillarParts::UpdateParts() {
 }
 
 void CExPillarParts::ScaleDrawLines() {
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.scaledStart = line.shapeStart;
-        line.scaledEnd = line.shapeEnd;
-        ScalePoint(line.scaledStart);
-        ScalePoint(line.scaledEnd);
-    }
+    ScaleShapePoints();
 }
 
 void CExPillarParts::ApplyScale() {
     // The outline follows the size whether or not a view is shown: it is in drawing units.
-    if (m_dScaleX == 1.0 && m_dScaleY == 1.0) {
-        return;
-    }
-    auto scale = [&](ExPoint& p) {
-        p.x = SaturateToInt(p.x * m_dScaleX);
-        p.y = SaturateToInt(p.y * m_dScaleY);
-    };
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        scale(line.scaledStart);
-        scale(line.scaledEnd);
-    }
+    MultiplyScaledPoints();
 }
 
 void CExPillarParts::RotateDrawLines() {

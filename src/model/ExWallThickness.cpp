@@ -114,26 +114,11 @@ bool CExWallThickness::OutlinesConsistent() const {
 }
 
 void CExWallThickness::ScaleDrawLines() {
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.scaledStart = line.shapeStart;
-        line.scaledEnd = line.shapeEnd;
-        ScalePoint(line.scaledStart);
-        ScalePoint(line.scaledEnd);
-    }
+    ScaleShapePoints();
 }
 
 void CExWallThickness::ApplyScale() {
-    if (m_dScaleX == 1.0 && m_dScaleY == 1.0) {
-        return;
-    }
-    auto scale = [&](ExPoint& p) {
-        p.x = SaturateToInt(p.x * m_dScaleX);
-        p.y = SaturateToInt(p.y * m_dScaleY);
-    };
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        scale(line.scaledStart);
-        scale(line.scaledEnd);
-    }
+    MultiplyScaledPoints();
 }
 
 double CExWallThickness::GetDistance(int x1, int y1, int x2, int y2) const {
