@@ -27,6 +27,16 @@ std::int32_t Int32At(const unsigned char* bytes) {
 
 } // namespace
 
+std::unique_ptr<CExGeneralParts> CExGeneralParts::CreateFromLibrary(const CExParts& item,
+                                                                    ExPoint position) {
+    auto part = std::make_unique<CExGeneralParts>();
+    part->TakeLibraryItem(item, position);
+    for (const CExPartsDrawLine& line : item.DrawLines()) {
+        part->AddDrawLine(line);
+    }
+    return part;
+}
+
 void CExGeneralParts::Serialize(CExArchive& ar) {
     if (ar.IsStoring()) {
         ar.WriteString(kClassName);

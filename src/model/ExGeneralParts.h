@@ -3,6 +3,7 @@
 #include "ExParts.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ public:
     const char* GetRuntimeClassName() const override { return kClassName; }
     // Record: class name, int32 version (100), common record.
     void Serialize(CExArchive& ar) override;
+
+    // A new part for a library item dropped at a drawing point: the item's code, name, size
+    // (when it has one), colour and shape, flagged for redraw.
+    static std::unique_ptr<CExGeneralParts> CreateFromLibrary(const CExParts& item,
+                                                              ExPoint position);
 };
 
 // Reads a parts shape file into a part: 1 on success, 0 when the file cannot be opened, is not

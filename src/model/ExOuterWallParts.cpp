@@ -14,20 +14,12 @@ constexpr int kUnitsPerCentimetre = 1000;
 std::unique_ptr<CExOuterWallParts> CExOuterWallParts::CreateFromLibrary(const CExParts& item,
                                                                         ExPoint position) {
     auto wall = std::make_unique<CExOuterWallParts>();
-    wall->SetPartsCode(item.GetPartsCode());
-    wall->SetPartsName(item.GetPartsName());
-    wall->SetPosition(position.x, position.y);
-    if (item.GetHeight() > 0) {
-        wall->SetWidth(item.GetWidth());
-        wall->SetHeight(item.GetHeight());
-    }
-    wall->SetColor(item.GetColor());
+    wall->TakeLibraryItem(item, position);
     wall->SetThickness(SaturateToInt(
         std::int64_t(AppServices().DrawingDefaults().outerWallThicknessCm) * kUnitsPerCentimetre));
     for (const CExPartsDrawLine& line : item.DrawLines()) {
         wall->AddDrawLine(line);
     }
-    wall->SetRedrawFlag(1);
     return wall;
 }
 

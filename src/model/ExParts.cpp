@@ -163,6 +163,18 @@ void CExParts::CopyParts(const CExParts& source) {
                          source.m_lstDrawLine.end());
 }
 
+void CExParts::TakeLibraryItem(const CExParts& item, ExPoint position) {
+    m_nPartsCode = item.GetPartsCode();
+    m_strName = item.GetPartsName();
+    m_ptPosition = position;
+    if (item.GetHeight() > 0) {
+        m_nWidth = item.GetWidth();
+        m_nHeight = item.GetHeight();
+    }
+    m_crColor = item.GetColor();
+    m_bRedraw = 1;
+}
+
 std::string CExParts::GetCategoryName(int code) const {
     switch (code) {
     case 1:

@@ -114,6 +114,9 @@ public:
     // Copies height, colour, code, name, position, flags, angle and width, then appends a copy
     // of every source line (the list is not emptied first).
     void CopyParts(const CExParts& source);
+    // What every element placed from the library takes from its library item: code, name,
+    // the drop position, the item's size when it has one, colour, and the redraw flag.
+    void TakeLibraryItem(const CExParts& item, ExPoint position);
 
     const std::vector<CExPartsDrawLine>& DrawLines() const { return m_lstDrawLine; }
     std::vector<CExPartsDrawLine>& DrawLines() { return m_lstDrawLine; }

@@ -93,15 +93,7 @@ int CExPillarParts::CalcArea() {
 std::unique_ptr<CExPillarParts> CExPillarParts::CreateFromLibrary(const CExParts& item,
                                                                   ExPoint position) {
     auto pillar = std::make_unique<CExPillarParts>();
-    pillar->SetPartsCode(item.GetPartsCode());
-    pillar->SetPartsName(item.GetPartsName());
-    pillar->SetPosition(position.x, position.y);
-    if (item.GetHeight() > 0) {
-        pillar->SetWidth(item.GetWidth());
-        pillar->SetHeight(item.GetHeight());
-    }
-    pillar->SetColor(item.GetColor());
-    pillar->SetRedrawFlag(1);
+    pillar->TakeLibraryItem(item, position);
     for (const CExPartsDrawLine& line : item.DrawLines()) {
         pillar->AddDrawLine(line);
     }

@@ -273,15 +273,7 @@ void CExRoomParts::CalcExtent() {
 std::unique_ptr<CExRoomParts> CExRoomParts::CreateFromLibrary(const CExParts& item,
                                                               ExPoint position) {
     auto room = std::make_unique<CExRoomParts>();
-    room->SetPartsCode(item.GetPartsCode());
-    room->SetPartsName(item.GetPartsName());
-    room->SetPosition(position.x, position.y);
-    if (item.GetHeight() > 0) {
-        room->SetWidth(item.GetWidth());
-        room->SetHeight(item.GetHeight());
-    }
-    room->SetColor(item.GetColor());
-    room->SetRedrawFlag(1);
+    room->TakeLibraryItem(item, position);
     if (item.GetPartsCode() == kLibraryShapeCode) {
         room->m_lstDrawLine = item.DrawLines();
     }

@@ -6,19 +6,6 @@
 
 namespace {
 
-// Header: format 16, code, unused, red, green, blue, size.
-std::string ShapeFileHeader(int code, unsigned char r, unsigned char g, unsigned char b, int size,
-                            char format = 16) {
-    std::string header(1, format);
-    header.append(reinterpret_cast<const char*>(&code), 4);
-    header += '\0';
-    header += static_cast<char>(r);
-    header += static_cast<char>(g);
-    header += static_cast<char>(b);
-    header.append(reinterpret_cast<const char*>(&size), 4);
-    return header;
-}
-
 TEST(ShapeFile, HeaderOnlyGivesAPartWithoutLines) {
     TempFolder folder;
     folder.Write("070101机.qvf", ShapeFileHeader(70101, 10, 20, 30, 120000));

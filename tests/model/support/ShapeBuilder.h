@@ -30,3 +30,16 @@ private:
     }
     std::string m_bytes;
 };
+
+// A shape file's header: format 16, code, unused, red, green, blue, size.
+inline std::string ShapeFileHeader(int code, unsigned char r, unsigned char g, unsigned char b,
+                                   int size, char format = 16) {
+    std::string header(1, format);
+    header.append(reinterpret_cast<const char*>(&code), 4);
+    header += '\0';
+    header += static_cast<char>(r);
+    header += static_cast<char>(g);
+    header += static_cast<char>(b);
+    header.append(reinterpret_cast<const char*>(&size), 4);
+    return header;
+}
