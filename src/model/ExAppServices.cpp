@@ -18,6 +18,11 @@ CExAppServices* g_services = &g_quiet;
 
 } // namespace
 
+const std::vector<tagCABLEINFO>& CExAppServices::CableKinds() const {
+    static const std::vector<tagCABLEINFO> none;
+    return none;
+}
+
 CExAppServices& AppServices() {
     return *g_services;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ExCableInfo.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What the model asks of the application: message boxes and the user's drawing defaults. The
 // shell installs Qt message boxes and the settings it loaded; the command-line tools install a
@@ -41,6 +44,8 @@ public:
     virtual ExMessageResult MessageBox(std::string_view text, ExMessageIcon icon,
                                        ExMessageButtons buttons) = 0;
     virtual const ExDrawingDefaults& DrawingDefaults() const = 0;
+    // The cable kinds and their pens; none unless the application has read them.
+    virtual const std::vector<tagCABLEINFO>& CableKinds() const;
 };
 
 // The installed services; never null (a quiet default answers Ok until one is installed).
@@ -54,6 +59,6 @@ inline constexpr const char* kAppName = "クイルプラン";
 inline constexpr const char* kUnexpected = "予期せぬエラーが発生しました。";
 inline constexpr const char* kReadFailed = "ファイル読み込みに失敗しました";
 inline constexpr const char* kSaveFailed = "ファイル保存に失敗しました";
-inline constexpr const char* kOutOfMemory =
-    "メモリ不足が発生しました。ご使用PCの環境をご確認ください。\nVGAドライバの問題による場合もあります。";
+inline constexpr const char* kOutOfMemory = "メモリ不足が発生しました。ご使用PCの環境をご確認くださ"
+                                            "い。\nVGAドライバの問題による場合もあります。";
 } // namespace exmsg

@@ -1,10 +1,12 @@
 #include "ExPartsLibrary.h"
 
 #include "Cp932.h"
+#include "ExAppServices.h"
 #include "ExGeneralParts.h"
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
+#include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
 
 #include <algorithm>
@@ -139,6 +141,17 @@ std::unique_ptr<CExParts> CreateLibraryElement(const CExParts& item, ExPoint pos
     default:
         return CExGeneralParts::CreateFromLibrary(item, position);
     }
+}
+
+std::unique_ptr<CExWiringParts> StartLibraryCable(const CExParts& item, ExPoint position) {
+    auto cable = std::make_unique<CExWiringParts>();
+    cable->SetPartsCode(item.GetPartsCode());
+    cable->SetPartsName(item.GetPartsName());
+    cable->SetColor(item.GetColor());
+    const CExAppServices& services = AppServices();
+    cable->StartCable(0, position, services.CableKinds(),
+                      services.DrawingDefaults().cableHeightCorrectionCm);
+    return cable;
 }
 
 std::vector<PARTSLISTITEM> BuildPartsList(const CKORVANEXDoc& doc, ExPartsListKind kind) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CExParts;
+class CExWiringParts;
 class CKORVANEXDoc;
 
 namespace exlibrary {
@@ -50,6 +51,10 @@ ExKind KindOfPartsCode(int partsCode);
 // general part taking the part's code, name, size, colour and shape with the drawing defaults.
 // Null for a cable, which is laid point by point instead.
 std::unique_ptr<CExParts> CreateLibraryElement(const CExParts& item, ExPoint position);
+
+// A cable dropped from the library starts where it was dropped: two vertices at the point, the
+// part's code, name and colour, the pen of its cable kind and the drawing's height correction.
+std::unique_ptr<CExWiringParts> StartLibraryCable(const CExParts& item, ExPoint position);
 
 // One line of the parts list: a parts code placed in the drawing, the name of its first
 // element and how many elements carry the code.

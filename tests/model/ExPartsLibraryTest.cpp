@@ -4,6 +4,7 @@
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
+#include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
@@ -189,6 +190,26 @@ TEST_F(LibraryDrop, WallsRoomsAndPillarsTakeTheDrawingDefaults) {
 
 TEST_F(LibraryDrop, CablesAreLaidByTheCableToolNotDropped) {
     EXPECT_FALSE(CreateLibraryElement(*Item(50101), {0, 0}));
+}
+
+TEST_F(LibraryDrop, ADroppedCableStartsAtThePointWithItsKindsPen) {
+    m_services.Cables() = {{"050102", Sjis("LANケーブル"), 3, 80}};
+    m_services.Defaults().cableHeightCorrectionCm = 70;
+    const auto item = Item(50102);
+    const auto cable = StartLibraryCable(*item, {300000, 400000});
+    EXPECT_EQ(cable->GetPartsCode(), 50102);
+    EXPECT_EQ(cable->GetPartsName(), Sjis("見本"));
+    EXPECT_EQ(cable->GetColor(), item->GetColor());
+    EXPECT_EQ(cable->GetLineWidth(), 80);
+    EXPECT_EQ(cable->GetLineStyle(), 3);
+    EXPECT_EQ(cable->GetHeightCorrection(), 70);
+    ASSERT_EQ(cable->GetPointCount(), 2);
+    EXPECT_EQ(cable->Points()[0], (ExPoint{300000, 400000}));
+    EXPECT_EQ(cable->Points()[1], (ExPoint{300000, 400000}));
+
+    const auto unknown = StartLibraryCable(*Item(50109), {0, 0});
+    EXPECT_EQ(unknown->GetLineWidth(), 2);
+    EXPECT_EQ(unknown->GetLineStyle(), 0);
 }
 
 TEST_F(LibraryDrop, AnItemWithoutSizeLeavesTheElementsOwn) {

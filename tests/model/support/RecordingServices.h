@@ -26,14 +26,17 @@ public:
         return m_answer;
     }
     const ExDrawingDefaults& DrawingDefaults() const override { return m_defaults; }
+    const std::vector<tagCABLEINFO>& CableKinds() const override { return m_cableKinds; }
 
     const std::vector<Message>& Messages() const { return m_messages; }
     void SetAnswer(ExMessageResult answer) { m_answer = answer; }
     ExDrawingDefaults& Defaults() { return m_defaults; }
+    std::vector<tagCABLEINFO>& Cables() { return m_cableKinds; }
 
 private:
     CExAppServices* m_previous;
     std::vector<Message> m_messages;
     ExMessageResult m_answer = ExMessageResult::Ok;
     ExDrawingDefaults m_defaults;
+    std::vector<tagCABLEINFO> m_cableKinds;
 };
