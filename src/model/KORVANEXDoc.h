@@ -114,6 +114,12 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
+    // The library prototype being dragged onto this drawing (owned by the library panel), or
+    // null when no drag is under way.
+    const CExParts* GetDragParts() const { return m_pDragParts; }
+    void SetDragParts(const CExParts* prototype) { m_pDragParts = prototype; }
+    bool IsDragging() const { return m_pDragParts != nullptr; }
+
 private:
     void StoreTo(CExArchive& ar);
     void LoadFrom(CExArchive& ar);
@@ -129,5 +135,6 @@ private:
     bool m_bPendingViewSettings = false;
     bool m_bComplete = true;
     bool m_bModified = false;
+    const CExParts* m_pDragParts = nullptr;
     std::vector<CExDocObserver*> m_observers;
 };

@@ -2,9 +2,11 @@
 
 #include "ExAppServices.h"
 #include "ExException.h"
+#include "ExWiringParts.h"
 #include "RulerH.h"
 #include "RulerV.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -30,6 +32,7 @@ CKORVANEXView::CKORVANEXView(CKORVANEXDoc& doc, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setMouseTracking(true);
+    viewport()->setAcceptDrops(true);
     setFrameShape(QFrame::NoFrame);
     m_pRulerH->hide();
     m_pRulerV->hide();
@@ -68,9 +71,18 @@ void CKORVANEXView::Activate(bool active) {
     }
 }
 
-void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, int hint, void*) {
+void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, int hint, void* object) {
     try {
         switch (hint) {
+        case exhint::kDragStarted:
+            OnLibraryDragStarted(static_cast<const CExParts*>(object));
+            break;
+        case exhint::kDragMoved:
+            OnLibraryDragMoved(*static_cast<const ExPoint*>(object));
+            break;
+        case exhint::kDropped:
+            OnLibraryDragEnded(static_cast<const ExPoint*>(object));
+            break;
         case exhint::kZoomChanged:
             ApplyZoom();
             break;
@@ -188,6 +200,10 @@ void CKORVANEXView::wheelEvent(QWheelEvent* event) {
 }
 
 void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
+    if (AbandonCable()) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         m_bLeftButtonDown = true;
     }
@@ -199,6 +215,14 @@ void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
         m_bLeftButtonDown = false;
     }
     QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void CKORVANEXView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && AbandonCable()) {
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CKORVANEXView::InvalidateDrawingRect(const ExRect& viewRect) {

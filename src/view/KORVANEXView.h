@@ -2,8 +2,8 @@
 
 // The drawing view of one document. The class is spread over several files by concern:
 // KORVANEXView.cpp (events, painting, activation), KORVANEXViewLayout.cpp (layout, scrolling,
-// stored settings), KORVANEXViewZoom.cpp (zoom commands) and KORVANEXViewCommands.cpp (display
-// switches, view modes, sheet size, picture export).
+// stored settings), KORVANEXViewZoom.cpp (zoom commands), KORVANEXViewCommands.cpp (display
+// switches, view modes, sheet size, picture export) and KORVANEXViewDrop.cpp (library drops).
 
 #include "ExViewContext.h"
 #include "GridLayout.h"
@@ -15,7 +15,11 @@
 
 #include <QAbstractScrollArea>
 
+#include <memory>
+
+class CExWiringParts;
 class CRulerH;
+class QMimeData;
 class CRulerV;
 
 class CKORVANEXView final : public QAbstractScrollArea,
@@ -91,11 +95,24 @@ public:
     void RefreshRect(const ExRect& viewRect);
     void RedrawAll();
 
+    // Places a library part at a screen point: a new element on top of the drawing, or the
+    // start of a cable. False when the point is outside the window or the sheet.
+    bool DropLibraryPart(const CExParts& prototype, QPoint screen);
+    // The library part being dragged over the view, and whether the pointer is inside it.
+    const CExParts* DraggedPart() const { return m_pDragParts; }
+    bool IsDragInside() const { return m_bDragInside; }
+    // A cable started by a drop, until it is finished or abandoned.
+    const CExWiringParts* LayingCable() const { return m_pLayingCable.get(); }
+    // Drops the cable being laid, if any; true when there was one.
+    bool AbandonCable();
+
 signals:
     // The text of the zoom indicator, "1/100".
     void zoomTextChanged(const QString& text);
     // A display switch, view mode or zoom changed: menus update their checks.
     void commandStateChanged();
+    // The view changed the drawing's elements.
+    void documentChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -105,6 +122,11 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnInitialUpdate();
@@ -116,6 +138,11 @@ private:
     void ClearSelection();
     void ReportCompositionFailure();
     ExPaintSwitches PaintSwitches() const;
+    void OnLibraryDragStarted(const CExParts* prototype);
+    void OnLibraryDragMoved(ExPoint screen);
+    void OnLibraryDragEnded(const ExPoint* screen);
+    bool AcceptsLibraryDrag(const QMimeData* data) const;
+    void StartCable(const CExParts& prototype, ExPoint point);
 
     CKORVANEXDoc& m_doc;
     int m_nZoom = 100;
@@ -143,7 +170,12 @@ private:
     CViewRenderer m_renderer;
     CRulerH* m_pRulerH;
     CRulerV* m_pRulerV;
+    const CExParts* m_pDragParts = nullptr;
+    bool m_bDragInside = false;
+    std::unique_ptr<CExWiringParts> m_pLayingCable;
 };
 
 // The zoom indicator's text for a divisor.
 QString ZoomIndicatorText(int zoom);
+// The drag data of a library part; the part itself travels through the document.
+const QString& LibraryPartMimeType();

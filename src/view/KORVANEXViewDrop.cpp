@@ -1,0 +1,123 @@
+// Library parts dragged from the parts panel onto the view. The panel tells the views through
+// the document: hint 7 when a drag starts (the prototype), 8 while it moves over a view (a
+// screen point), 9 when it ends (a screen point, or none when it was cancelled). The view's own
+// drag and drop events turn into hints 8 and 9, so that every view of the drawing hears them.
+
+#include "ExPartsLibrary.h"
+#include "ExWiringParts.h"
+#include "KORVANEXView.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+const QString& LibraryPartMimeType() {
+    static const QString type = QStringLiteral("application/x-quillplan-library-part");
+    return type;
+}
+
+void CKORVANEXView::OnLibraryDragStarted(const CExParts* prototype) {
+    m_pDragParts = prototype;
+    m_bDragInside = false;
+}
+
+void CKORVANEXView::OnLibraryDragMoved(ExPoint screen) {
+    m_bDragInside =
+        viewport()->rect().contains(viewport()->mapFromGlobal(QPoint(screen.x, screen.y)));
+}
+
+void CKORVANEXView::OnLibraryDragEnded(const ExPoint* screen) {
+    const CExParts* prototype = m_pDragParts;
+    m_pDragParts = nullptr;
+    m_bDragInside = false;
+    if (prototype && screen) {
+        DropLibraryPart(*prototype, QPoint(screen->x, screen->y));
+    }
+}
+
+bool CKORVANEXView::DropLibraryPart(const CExParts& prototype, QPoint screen) {
+    const QPoint pixel = viewport()->mapFromGlobal(screen);
+    if (!viewport()->rect().contains(pixel) || !m_renderer.IsReady()) {
+        return false;
+    }
+    const ExPoint point = m_geometry.PixelToDrawing(pixel);
+    const ExPoint sheet = m_geometry.SheetExtent();
+    if (point.x < 0 || point.y < 0 || point.x > sheet.x || point.y > sheet.y) {
+        return false;
+    }
+    std::unique_ptr<CExParts> element = CreateLibraryElement(prototype, point);
+    if (!element) {
+        StartCable(prototype, point);
+        return true;
+    }
+    m_doc.AddElement(std::move(element));
+    m_doc.SetModifiedFlag();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    m_renderer.InvalidateAll();
+    viewport()->update();
+    emit documentChanged();
+    return true;
+}
+
+// The cable then follows the pointer and is finished by the cable tool; until that tool takes
+// it over, the next press or Escape abandons it and nothing reaches the drawing.
+void CKORVANEXView::StartCable(const CExParts& prototype, ExPoint point) {
+    ClearSelection();
+    m_pLayingCable = StartLibraryCable(prototype, point);
+    m_doc.SetEditTool(excommand::kVertexTool);
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    m_renderer.InvalidateAll();
+    viewport()->update();
+    emit commandStateChanged();
+}
+
+bool CKORVANEXView::AbandonCable() {
+    if (!m_pLayingCable) {
+        return false;
+    }
+    m_pLayingCable.reset();
+    m_doc.SetEditTool(excommand::kSelectTool);
+    emit commandStateChanged();
+    return true;
+}
+
+bool CKORVANEXView::AcceptsLibraryDrag(const QMimeData* data) const {
+    return data && data->hasFormat(LibraryPartMimeType()) && m_doc.IsDragging();
+}
+
+void CKORVANEXView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!AcceptsLibraryDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    dragMoveEvent(event);
+}
+
+void CKORVANEXView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!AcceptsLibraryDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    const QPoint screen = viewport()->mapToGlobal(event->position().toPoint());
+    ExPoint point{screen.x(), screen.y()};
+    m_doc.UpdateAllViews(nullptr, exhint::kDragMoved, &point);
+    event->acceptProposedAction();
+}
+
+void CKORVANEXView::dragLeaveEvent(QDragLeaveEvent*) {
+    m_bDragInside = false;
+}
+
+void CKORVANEXView::dropEvent(QDropEvent* event) {
+    if (!AcceptsLibraryDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    const QPoint screen = viewport()->mapToGlobal(event->position().toPoint());
+    ExPoint point{screen.x(), screen.y()};
+    m_doc.UpdateAllViews(nullptr, exhint::kDropped, &point);
+    event->acceptProposedAction();
+}
