@@ -23,6 +23,7 @@ public:
     }
     int Int(const char* key, int fallback) const { return Int(QLatin1String(key), fallback); }
     QString String(const QString& key) const { return m_settings.value(key).toString(); }
+    QVariant Value(const char* key) const { return m_settings.value(QLatin1String(key)); }
     void Set(const QString& key, const QVariant& value) { m_settings.setValue(key, value); }
     void Set(const char* key, const QVariant& value) { Set(QLatin1String(key), value); }
 
@@ -192,4 +193,14 @@ bool LoadAreaAttention(QSettings& settings) {
 void SaveAreaAttention(QSettings& settings, bool attention) {
     Section section(settings, "AreaAttention");
     section.Set("AreaAttentionMsg", attention ? 1 : 0);
+}
+
+QByteArray LoadControlState(QSettings& settings) {
+    Section section(settings, "ControlState");
+    return section.Value("Layout").toByteArray();
+}
+
+void SaveControlState(QSettings& settings, const QByteArray& layout) {
+    Section section(settings, "ControlState");
+    section.Set("Layout", layout);
 }

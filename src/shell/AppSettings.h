@@ -6,6 +6,7 @@
 #include "ExAppServices.h"
 #include "ExCableInfo.h"
 
+#include <QByteArray>
 #include <QRect>
 #include <QString>
 
@@ -73,6 +74,9 @@ void SaveDrawingDefaults(QSettings& settings, const ExDrawingDefaults& defaults)
 std::vector<tagCABLEINFO> LoadCableKinds(QSettings& settings,
                                          const std::filesystem::path& dataFolder);
 void SaveCableKinds(QSettings& settings, const std::vector<tagCABLEINFO>& kinds);
+// "ControlState": where the tool bars and the library panels stand, as the toolkit records it.
+QByteArray LoadControlState(QSettings& settings);
+void SaveControlState(QSettings& settings, const QByteArray& layout);
 // "AreaAttention": whether the area measurement notice is still to be shown.
 bool LoadAreaAttention(QSettings& settings);
 void SaveAreaAttention(QSettings& settings, bool attention);

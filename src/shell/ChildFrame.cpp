@@ -3,6 +3,7 @@
 #include "ExAppServices.h"
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
+#include "KORVNEXDocMgr.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -53,7 +54,12 @@ bool CChildFrame::SaveAs() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
-    return SaveTo(dialog.selectedFiles().constFirst());
+    const QString fileName = dialog.selectedFiles().constFirst();
+    if (IsFileNameTooLong(fileName)) {
+        AppServices().MessageBox(exdocmgr::kPathTooLong, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        return false;
+    }
+    return SaveTo(fileName);
 }
 
 bool CChildFrame::SaveTo(const QString& fileName) {

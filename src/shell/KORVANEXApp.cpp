@@ -42,6 +42,10 @@ bool CKORVANEXApp::InitInstance(const QStringList& arguments, bool showSplash) {
         QSettings settings;
         const ExWindowState windowState = LoadWindowState(settings);
         m_pMainFrame = std::make_unique<CMainFrame>();
+        if (!m_pMainFrame->IsCreated()) {
+            m_pMainFrame.reset();
+            return false;
+        }
         if (m_pSplash) {
             QObject::connect(m_pSplash.get(), &CExSplashDlg::closed, m_pMainFrame.get(),
                              qOverload<>(&QWidget::update));

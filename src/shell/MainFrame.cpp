@@ -10,33 +10,45 @@
 #include <QMdiArea>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabBar>
 
 #include <filesystem>
+
+namespace {
+
+constexpr const char* kFontFailed = "フォントの読み込みに失敗しました。";
+
+} // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), m_pPreviousServices(SetAppServices(&m_services)),
       m_pMdiArea(new QMdiArea(this)), m_pZoomIndicator(new QLabel(this)) {
     setWindowTitle(QString::fromUtf8(exmsg::kAppName));
+    setAcceptDrops(true);
     m_services.SetParentWindow(this);
-    if (m_font.LoadVecFont(
-            std::filesystem::path(QDir(ProgramDataFolder())
-                                      .filePath(QString::fromUtf8(CExVecFont::kFileName))
-                                      .toStdString()))) {
-        m_pPreviousFont = SetVecFont(&m_font);
-    }
-    {
-        QSettings settings;
-        LoadSettings(settings);
-    }
+    QSettings settings;
+    LoadSettings(settings);
+
+    // Drawings are switched through their tabs; their windows fill the area without captions.
+    m_pMdiArea->setViewMode(QMdiArea::TabbedView);
+    m_pMdiArea->setDocumentMode(true);
+    m_pMdiArea->setTabsClosable(true);
+    m_pMdiArea->setTabsMovable(true);
     setCentralWidget(m_pMdiArea);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+
     m_pZoomIndicator->setObjectName(QStringLiteral("zoomIndicator"));
     m_pZoomIndicator->setText(::ZoomIndicatorText(100));
     m_pZoomIndicator->setMinimumWidth(
         m_pZoomIndicator->fontMetrics().horizontalAdvance(QStringLiteral("1/3000 ")));
     statusBar()->addPermanentWidget(m_pZoomIndicator);
+
     BuildMenus();
+    BuildToolBars();
+    BuildPanels();
+    RestoreLayout(settings, LoadToolBarState(settings));
     resize(1024, 768);
+    m_bCreated = LoadFont();
 }
 
 // The drawings go first, while the services and the menus they report to still exist.
@@ -49,10 +61,23 @@ CMainFrame::~CMainFrame() {
     SetAppServices(m_pPreviousServices);
 }
 
+bool CMainFrame::LoadFont() {
+    const QString file =
+        QDir(ProgramDataFolder()).filePath(QString::fromUtf8(CExVecFont::kFileName));
+    if (!m_font.LoadVecFont(QDir(file).filesystemAbsolutePath())) {
+        AppServices().MessageBox(kFontFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        return false;
+    }
+    m_pPreviousFont = SetVecFont(&m_font);
+    return true;
+}
+
 void CMainFrame::LoadSettings(QSettings& settings) {
-    m_toolBarState = LoadToolBarState(settings);
+    const ExToolBarState toolBars = LoadToolBarState(settings);
+    m_bBottomName = toolBars.bottomName;
+    m_bLargeIcons = toolBars.largeIcons;
     m_bAreaAttention = LoadAreaAttention(settings);
-    m_arCableInfo = LoadCableKinds(settings, ProgramDataFolder().toStdString());
+    m_services.SetCableKinds(LoadCableKinds(settings, ProgramDataFolder().toStdString()));
     m_services.SetDrawingDefaults(LoadDrawingDefaults(settings));
     m_recentFiles.Load(settings);
 }
@@ -73,10 +98,11 @@ ExWindowState CMainFrame::CurrentWindowState() const {
 }
 
 void CMainFrame::SaveSettings(QSettings& settings) const {
-    SaveToolBarState(settings, m_toolBarState);
+    SaveToolBarState(settings, CurrentToolBarState());
     SaveWindowState(settings, CurrentWindowState());
     SaveDrawingDefaults(settings, DrawingDefaults());
-    SaveCableKinds(settings, m_arCableInfo);
+    SaveCableKinds(settings, CableKinds());
+    SaveControlState(settings, saveState());
     SaveAreaAttention(settings, m_bAreaAttention);
     m_recentFiles.Save(settings);
 }
@@ -122,6 +148,27 @@ CKORVANEXView* CMainFrame::ActiveView() const {
 
 QString CMainFrame::ZoomIndicatorText() const {
     return m_pZoomIndicator->text();
+}
+
+QTabBar* CMainFrame::TabBar() const {
+    return m_pMdiArea->findChild<QTabBar*>();
+}
+
+int CMainFrame::FindTab(const QString& title) const {
+    const QTabBar* tabs = TabBar();
+    for (int i = 0; tabs && i < tabs->count(); ++i) {
+        const QString text = tabs->tabText(i);
+        if (text == title || text + QStringLiteral(".qlp") == title) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CMainFrame::ActivateTab(int index) {
+    if (QTabBar* tabs = TabBar(); tabs && index >= 0 && index < tabs->count()) {
+        tabs->setCurrentIndex(index);
+    }
 }
 
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {

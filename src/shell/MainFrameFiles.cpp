@@ -1,47 +1,28 @@
 // Drawings in the main window: new ones with their running titles, opening (once per file),
-// saving, the recent files, and the command line.
+// saving, the recent files, the command line and files dropped on the window.
 
 #include "ChildFrame.h"
 #include "ExAppServices.h"
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
+#include "KORVNEXDocMgr.h"
 #include "MainFrame.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMimeData>
 
 #include <filesystem>
-
-namespace {
-
-constexpr const char* kUntitled = "無題";
-constexpr const char* kAlreadyOpen = "同じファイル名のファイルは開けません。";
-
-// A name from a command line or the shell: a leading quote goes, and the name ends at its
-// last quote.
-QString UnquotedFileName(QString name) {
-    if (name.startsWith(QLatin1Char('"'))) {
-        name.remove(0, 1);
-    }
-    const qsizetype quote = name.lastIndexOf(QLatin1Char('"'));
-    if (quote >= 0) {
-        name.truncate(quote);
-    }
-    return name;
-}
-
-} // namespace
 
 QString CMainFrame::NextUntitledTitle() {
     QString title;
     bool taken = true;
     while (taken) {
-        title = QString::fromUtf8(kUntitled) + QString::number(++m_nDocumentNumber);
-        taken = false;
-        for (const CChildFrame* child : Children()) {
-            taken = taken || child->Title() == title;
-        }
+        title = QString::fromUtf8(exdocmgr::kUntitled) + QString::number(++m_nDocumentNumber);
+        taken = FindTab(title) >= 0;
     }
     return title;
 }
@@ -56,8 +37,14 @@ CChildFrame* CMainFrame::AddChild(CChildFrame* child) {
                            child->Title());
         }
     });
+    connect(&child->View(), &CKORVANEXView::documentChanged, this,
+            &CMainFrame::UpdateCommandStates);
     child->showMaximized();
     m_pMdiArea->setActiveSubWindow(child);
+    // While the main window itself is not active the area keeps the news to itself.
+    if (m_pActiveView != &child->View()) {
+        OnSubWindowActivated(child);
+    }
     return child;
 }
 
@@ -67,34 +54,67 @@ CChildFrame* CMainFrame::NewDocument() {
 }
 
 CChildFrame* CMainFrame::OpenDocument(const QString& fileName) {
-    const QFileInfo file(UnquotedFileName(fileName));
-    for (CChildFrame* child : Children()) {
-        if (!child->FileName().isEmpty() && QFileInfo(child->FileName()) == file) {
-            AppServices().MessageBox(kAlreadyOpen, ExMessageIcon::Exclamation,
-                                     ExMessageButtons::Ok);
-            m_pMdiArea->setActiveSubWindow(child);
-            return child;
+    const QString path = OpenFileName(fileName);
+    const QString title = TitleOfFile(path);
+    if (FindTab(title) < 0) {
+        // Later new drawings must not take the number of one opened from a file.
+        m_nDocumentNumber = std::max(m_nDocumentNumber, UntitledNumber(title));
+    } else {
+        for (CChildFrame* child : Children()) {
+            if (!child->FileName().isEmpty() && QFileInfo(child->FileName()) == QFileInfo(path)) {
+                AppServices().MessageBox(exdocmgr::kAlreadyOpen, ExMessageIcon::Exclamation,
+                                         ExMessageButtons::Ok);
+                m_pMdiArea->setActiveSubWindow(child);
+                return child;
+            }
         }
     }
     auto doc = std::make_unique<CKORVANEXDoc>();
-    if (!doc->OnOpenDocument(std::filesystem::path(file.absoluteFilePath().toStdString()))) {
+    if (!doc->OnOpenDocument(QFileInfo(path).filesystemAbsoluteFilePath())) {
         return nullptr;
     }
-    m_recentFiles.Add(file.absoluteFilePath());
+    m_recentFiles.Add(path);
     RebuildRecentFiles();
-    return AddChild(
-        new CChildFrame(std::move(doc), file.absoluteFilePath(), TitleOfFile(file.fileName())));
+    return AddChild(new CChildFrame(std::move(doc), path, title));
 }
 
-// A drawing named on the command line that cannot be read leaves a new drawing open instead
-// of an empty window.
 void CMainFrame::ProcessCommandLine(const QStringList& arguments) {
-    for (const QString& argument : arguments.mid(1)) {
-        if (!argument.startsWith(QLatin1Char('-')) && OpenDocument(argument)) {
-            return;
+    OpenFiles(FileArguments(arguments));
+}
+
+// Drawings that cannot be read leave a new drawing open instead of an empty window.
+void CMainFrame::OpenFiles(const QStringList& fileNames) {
+    bool opened = false;
+    for (const QString& fileName : fileNames) {
+        opened = OpenDocument(fileName) != nullptr || opened;
+    }
+    if (!opened) {
+        NewDocument();
+    }
+}
+
+void CMainFrame::OpenLaunchedFiles(const QStringList& fileNames) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    OpenFiles(fileNames);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            OpenDocument(url.toLocalFile());
         }
     }
-    NewDocument();
+    event->acceptProposedAction();
 }
 
 void CMainFrame::OnFileNew() {
@@ -104,9 +124,14 @@ void CMainFrame::OnFileNew() {
 void CMainFrame::OnFileOpen() {
     const QString fileName =
         QFileDialog::getOpenFileName(this, QString(), QString(), DrawingFileFilter());
-    if (!fileName.isEmpty()) {
-        OpenDocument(fileName);
+    if (fileName.isEmpty()) {
+        return;
     }
+    if (IsFileNameTooLong(fileName)) {
+        AppServices().MessageBox(exdocmgr::kPathTooLong, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        return;
+    }
+    OpenDocument(fileName);
 }
 
 void CMainFrame::OnFileClose() {

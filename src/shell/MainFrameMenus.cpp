@@ -1,5 +1,6 @@
-// The menu bar: the File, View and Drawing menus with their texts and shortcuts, and their
-// enabled and checked states, which follow the active drawing.
+// The menu bar: every menu with its texts and shortcuts, and the enabled and checked states,
+// which follow the active drawing. Commands that later tools carry out are present and stay
+// disabled until they exist.
 
 #include "ChildFrame.h"
 #include "KORVANEXView.h"
@@ -7,6 +8,7 @@
 #include "ZoomTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -21,15 +23,31 @@ template <typename Command> void OnActiveView(const CMainFrame* frame, Command c
     }
 }
 
+// Commands that need an open drawing and nothing more.
+constexpr const char* kDrawingCommands[] = {
+    "fileClose",   "fileSave",        "fileSaveAs",      "fileBitmap", "viewGrid",
+    "viewMeasure", "viewArea",        "zoomDialog",      "layoutView", "wiringView",
+    "mapSize",     "partsListLayout", "partsListWiring", "selectTool"};
+
 } // namespace
 
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text,
                                const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(text);
+    auto* action = new QAction(text, this);
     action->setObjectName(name);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
     }
+    if (menu) {
+        menu->addAction(action);
+    }
+    return action;
+}
+
+QAction* CMainFrame::AddPendingAction(QMenu* menu, const QString& name, const QString& text,
+                                      const QKeySequence& shortcut) {
+    QAction* action = AddAction(menu, name, text, shortcut);
+    action->setEnabled(false);
     return action;
 }
 
@@ -41,7 +59,12 @@ void CMainFrame::BuildMenus() {
     BuildFileMenu();
     BuildViewMenu();
     BuildDrawMenu();
-    UpdateCommandStates();
+    BuildSettingsMenu();
+    BuildHelpMenu();
+    BuildZoomMenu();
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    }
 }
 
 void CMainFrame::BuildFileMenu() {
@@ -67,9 +90,17 @@ void CMainFrame::BuildFileMenu() {
             &QAction::triggered, this,
             [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnBitmapSave(); }); });
     menu->addSeparator();
-    m_pRecentAnchor =
-        AddAction(menu, QStringLiteral("appExit"), QStringLiteral("アプリケーションの終了(&X)"));
-    connect(m_pRecentAnchor, &QAction::triggered, this, &QWidget::close);
+    AddPendingAction(menu, QStringLiteral("imageImport"), QStringLiteral("画像取り込み..."));
+    AddPendingAction(menu, QStringLiteral("filePrint"), QStringLiteral("印刷(&P)..."),
+                     QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddPendingAction(menu, QStringLiteral("filePrintPreview"),
+                     QStringLiteral("印刷プレビュー(&V)"));
+    AddPendingAction(menu, QStringLiteral("filePrintSetup"), QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."));
+    menu->addSeparator();
+    m_pRecentAnchor = menu->addSeparator();
+    connect(
+        AddAction(menu, QStringLiteral("appExit"), QStringLiteral("アプリケーションの終了(&X)")),
+        &QAction::triggered, this, &QWidget::close);
     RebuildRecentFiles();
 }
 
@@ -104,70 +135,107 @@ void CMainFrame::RebuildRecentFiles() {
 
 void CMainFrame::BuildViewMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    auto addCheck = [&](const QString& name, const QString& text, auto command) {
+    auto addSwitch = [&](const QString& name, const QString& text, auto command) {
         QAction* action = AddAction(menu, name, text);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this,
                 [this, command] { OnActiveView(this, command); });
         return action;
     };
-    addCheck(QStringLiteral("viewGrid"), QStringLiteral("グリッド"),
-             [](CKORVANEXView& view) { view.OnToggleGrid(); });
-    addCheck(QStringLiteral("viewMeasure"), QStringLiteral("定規"),
-             [](CKORVANEXView& view) { view.OnToggleMeasure(); });
-    addCheck(QStringLiteral("viewArea"), QStringLiteral("面積"),
-             [](CKORVANEXView& view) { view.OnToggleArea(); });
+    addSwitch(QStringLiteral("viewGrid"), QStringLiteral("グリッド"),
+              [](CKORVANEXView& view) { view.OnToggleGrid(); });
+    addSwitch(QStringLiteral("viewMeasure"), QStringLiteral("定規"),
+              [](CKORVANEXView& view) { view.OnToggleMeasure(); });
+    addSwitch(QStringLiteral("viewArea"), QStringLiteral("面積"),
+              [](CKORVANEXView& view) { view.OnToggleArea(); });
+
+    QMenu* toolBars = menu->addMenu(QStringLiteral("ツールバー"));
+    QAction* captions =
+        AddAction(toolBars, QStringLiteral("toolBarCaptions"), QStringLiteral("ボタン名"));
+    captions->setCheckable(true);
+    captions->setStatusTip(QStringLiteral("ボタン名の表示/非表示を切り替えます"));
+    connect(captions, &QAction::triggered, this, [this] { SetButtonCaptions(!m_bBottomName); });
+    QAction* large =
+        AddAction(toolBars, QStringLiteral("largeIcons"), QStringLiteral("大きいアイコン"));
+    large->setCheckable(true);
+    connect(large, &QAction::triggered, this, [this] { SetLargeIcons(true); });
+    QAction* small =
+        AddAction(toolBars, QStringLiteral("smallIcons"), QStringLiteral("小さいアイコン"));
+    small->setCheckable(true);
+    connect(small, &QAction::triggered, this, [this] { SetLargeIcons(false); });
     menu->addSeparator();
-    connect(AddAction(menu, QStringLiteral("zoomIn"), QStringLiteral("図面拡大")),
-            &QAction::triggered, this,
+
+    QAction* zoomIn = AddAction(menu, QStringLiteral("zoomIn"), QStringLiteral("図面拡大"));
+    zoomIn->setIconText(QStringLiteral("拡大"));
+    connect(zoomIn, &QAction::triggered, this,
             [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnZoomIn(); }); });
-    connect(AddAction(menu, QStringLiteral("zoomOut"), QStringLiteral("図面縮小")),
-            &QAction::triggered, this,
+    QAction* zoomOut = AddAction(menu, QStringLiteral("zoomOut"), QStringLiteral("図面縮小"));
+    zoomOut->setIconText(QStringLiteral("縮小"));
+    connect(zoomOut, &QAction::triggered, this,
             [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnZoomOut(); }); });
 
-    // The zoom presets, which the tool bar's drop-down arrows will also open.
-    QMenu* zoom = menu->addMenu(QStringLiteral("拡大・縮小"));
-    zoom->setObjectName(QStringLiteral("zoomMenu"));
-    QAction* dialog = AddAction(zoom, QStringLiteral("zoomDialog"), QStringLiteral("指定する"));
+    QMenu* partsList = menu->addMenu(QStringLiteral("部品一覧"));
+    connect(
+        AddAction(partsList, QStringLiteral("partsListLayout"), QStringLiteral("レイアウトメイン")),
+        &QAction::triggered, this, [this] { OnPartsList(ExPartsListKind::Layout); });
+    connect(
+        AddAction(partsList, QStringLiteral("partsListWiring"), QStringLiteral("配線メインビュー")),
+        &QAction::triggered, this, [this] { OnPartsList(ExPartsListKind::Wiring); });
+}
+
+// The zoom presets, opened from the arrows of the zoom buttons.
+void CMainFrame::BuildZoomMenu() {
+    m_pZoomMenu = new QMenu(QStringLiteral("拡大・縮小"), this);
+    m_pZoomMenu->setObjectName(QStringLiteral("zoomMenu"));
+    QAction* dialog =
+        AddAction(m_pZoomMenu, QStringLiteral("zoomDialog"), QStringLiteral("指定する"));
     dialog->setCheckable(true);
     connect(dialog, &QAction::triggered, this,
             [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnZoomDialog(); }); });
     for (int index = exzoom::kCoarsest; index <= exzoom::kFinest; ++index) {
-        QAction* preset = AddAction(zoom, QStringLiteral("zoomPreset%1").arg(index),
+        QAction* preset = AddAction(m_pZoomMenu, QStringLiteral("zoomPreset%1").arg(index),
                                     QString::fromUtf8(exzoom::PresetText(index)));
         preset->setCheckable(true);
         connect(preset, &QAction::triggered, this, [this, index] {
             OnActiveView(this, [index](CKORVANEXView& view) { view.OnZoomPreset(index); });
         });
     }
-
-    // The two view modes, until the mode tool bar carries them.
-    menu->addSeparator();
-    QAction* layout =
-        AddAction(menu, QStringLiteral("layoutView"), QStringLiteral("レイアウトビュー"));
-    layout->setCheckable(true);
-    connect(layout, &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnLayoutView(); }); });
-    QAction* wiring = AddAction(menu, QStringLiteral("wiringView"), QStringLiteral("配線ビュー"));
-    wiring->setCheckable(true);
-    connect(wiring, &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnWiringView(); }); });
-    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(m_pZoomMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
 
 void CMainFrame::BuildDrawMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("作図(&D)"));
-    connect(AddAction(menu, QStringLiteral("mapSize"), QStringLiteral("図面サイズ変更...")),
-            &QAction::triggered, this,
+    QAction* mapSize =
+        AddAction(menu, QStringLiteral("mapSize"), QStringLiteral("図面サイズ変更..."));
+    mapSize->setIconText(QStringLiteral("図面ｻｲｽﾞ"));
+    connect(mapSize, &QAction::triggered, this,
             [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnMapSize(); }); });
+    QMenu* parts = menu->addMenu(QStringLiteral("部品"));
+    AddPendingAction(parts, QStringLiteral("vertexEdit"), QStringLiteral("頂点編集"));
+    AddPendingAction(parts, QStringLiteral("partsDelete"), QStringLiteral("削除"));
+    parts->addSeparator();
+    AddPendingAction(parts, QStringLiteral("textTool"), QStringLiteral("文字入力"));
+    AddPendingAction(parts, QStringLiteral("rulerTool"), QStringLiteral("定規"));
+    AddPendingAction(parts, QStringLiteral("areaTool"), QStringLiteral("面積"));
+    parts->addSeparator();
+    QMenu* wiring = parts->addMenu(QStringLiteral("配線"));
+    AddPendingAction(wiring, QStringLiteral("cablePhone"), QStringLiteral("電話線"));
+    AddPendingAction(wiring, QStringLiteral("cableLan"), QStringLiteral("LANケーブル"));
+    AddPendingAction(wiring, QStringLiteral("cablePower"), QStringLiteral("電源ケーブル"));
+    parts->addSeparator();
+    AddPendingAction(parts, QStringLiteral("partsProperties"), QStringLiteral("プロパティ..."));
+}
+
+void CMainFrame::BuildSettingsMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("設定(&S)"));
+    connect(AddAction(menu, QStringLiteral("drawSettings"), QStringLiteral("作図環境設定...")),
+            &QAction::triggered, this, &CMainFrame::OnDrawSettings);
 }
 
 void CMainFrame::UpdateCommandStates() {
     const CKORVANEXView* view = ActiveView();
     const bool hasView = view != nullptr;
-    for (const char* name :
-         {"fileClose", "fileSave", "fileSaveAs", "fileBitmap", "viewGrid", "viewMeasure",
-          "viewArea", "zoomDialog", "layoutView", "wiringView", "mapSize"}) {
+    for (const char* name : kDrawingCommands) {
         if (QAction* action = Action(QLatin1String(name))) {
             action->setEnabled(hasView);
         }
@@ -187,4 +255,11 @@ void CMainFrame::UpdateCommandStates() {
     const int mode = hasView ? view->Document().GetViewMode() : 0;
     Action(QStringLiteral("layoutView"))->setChecked(mode == excommand::kLayoutView);
     Action(QStringLiteral("wiringView"))->setChecked(mode == excommand::kWiringView);
+    Action(QStringLiteral("selectTool"))
+        ->setChecked(hasView && view->Document().GetEditTool() == excommand::kSelectTool);
+    Action(QStringLiteral("toolBarCaptions"))->setChecked(m_bBottomName);
+    Action(QStringLiteral("largeIcons"))->setChecked(m_bLargeIcons);
+    Action(QStringLiteral("largeIcons"))->setEnabled(!m_bLargeIcons);
+    Action(QStringLiteral("smallIcons"))->setChecked(!m_bLargeIcons);
+    Action(QStringLiteral("smallIcons"))->setEnabled(m_bLargeIcons);
 }

@@ -1,4 +1,7 @@
 #include "KORVANEXApp.h"
+#include "KORVNEXDocMgr.h"
+#include "MainFrame.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QFont>
@@ -6,9 +9,16 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 10));
+    CSingleInstance instance(CSingleInstance::DefaultKey());
+    if (instance.SendToRunning(FileArguments(QApplication::arguments()))) {
+        return 0;
+    }
     CKORVANEXApp program;
     if (!program.InitInstance(QApplication::arguments())) {
         return 1;
     }
+    instance.Listen();
+    QObject::connect(&instance, &CSingleInstance::filesReceived, program.MainFrame(),
+                     &CMainFrame::OpenLaunchedFiles);
     return QApplication::exec();
 }

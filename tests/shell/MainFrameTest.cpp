@@ -2,7 +2,9 @@
 #include "ChildFrame.h"
 #include "ExSplashDlg.h"
 #include "KORVANEXView.h"
+#include "KORVNEXDocMgr.h"
 #include "ProgramFolders.h"
+#include "SingleInstance.h"
 #include "support/RecordingServices.h"
 
 #include <QAction>
@@ -12,8 +14,12 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+
+#include <filesystem>
 
 class MainFrameTest : public QObject {
     Q_OBJECT
@@ -180,6 +186,130 @@ private slots:
         QVERIFY(splash.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!splash.isVisible(), 4000);
         QCOMPARE(CExSplashDlg::Picture().size(), QSize(480, 300));
+    }
+
+    void openingUntitledSevenRaisesTheRunningNumber() {
+        QTemporaryDir folder;
+        RecordingServices services;
+        for (const char* name : {"無題7.qlp", "無題07.qlp"}) {
+            CKORVANEXDoc doc;
+            QVERIFY(doc.OnSaveDocument(QDir(folder.path()).filesystemAbsolutePath() /
+                                       std::filesystem::path(name)));
+        }
+        CMainFrame frame;
+        frame.NewDocument();
+        frame.NewDocument();
+        frame.NewDocument();
+        QCOMPARE(frame.DocumentNumber(), 3);
+        QVERIFY(frame.OpenDocument(folder.filePath(QStringLiteral("無題07.qlp"))));
+        QCOMPARE(frame.DocumentNumber(), 3);
+        QVERIFY(frame.OpenDocument(folder.filePath(QStringLiteral("無題7.qlp"))));
+        QCOMPARE(frame.DocumentNumber(), 7);
+        QCOMPARE(frame.NewDocument()->Title(), QStringLiteral("無題8"));
+    }
+
+    void eachDrawingHasATabNamedByItsTitle() {
+        QTemporaryDir folder;
+        RecordingServices services;
+        CMainFrame frame;
+        frame.show();
+        CChildFrame* first = frame.NewDocument();
+        CChildFrame* second = frame.NewDocument();
+        QCOMPARE(frame.TabBar()->count(), 2);
+        QCOMPARE(frame.FindTab(QStringLiteral("無題1")), 0);
+        QCOMPARE(frame.FindTab(QStringLiteral("無題2.qlp")), 1);
+        QCOMPARE(frame.FindTab(QStringLiteral("無題3")), -1);
+        frame.ActivateTab(0);
+        QCOMPARE(frame.ActiveChild(), first);
+        QVERIFY(second->SaveTo(folder.filePath(QStringLiteral("事務所.qlp"))));
+        QCOMPARE(frame.TabBar()->tabText(1), QStringLiteral("事務所"));
+        QCOMPARE(frame.FindTab(QStringLiteral("事務所.qlp")), 1);
+    }
+
+    void namesFromTheShellAreUnquotedAndBounded() {
+        QCOMPARE(OpenFileName(QStringLiteral("\"/tmp/a b.qlp\"")), QStringLiteral("/tmp/a b.qlp"));
+        QCOMPARE(UntitledNumber(QStringLiteral("無題12")), 12);
+        QCOMPARE(UntitledNumber(QStringLiteral("無題07")), 0);
+        QCOMPARE(UntitledNumber(QStringLiteral("無題")), 0);
+        QCOMPARE(UntitledNumber(QStringLiteral("無題7a")), 0);
+        QCOMPARE(UntitledNumber(QStringLiteral("題7")), 0);
+        QVERIFY(!IsFileNameTooLong(QStringLiteral("/tmp/plan.qlp")));
+        QVERIFY(IsFileNameTooLong(QStringLiteral("/tmp/") + QString(300, QLatin1Char('a'))));
+        QString deep;
+        for (int i = 0; i < 100; ++i) {
+            deep += QStringLiteral("/") + QString(50, QLatin1Char('d'));
+        }
+        QVERIFY(IsFileNameTooLong(deep));
+        QCOMPARE(FileArguments({QStringLiteral("quillplan"), QStringLiteral("-style"),
+                                QStringLiteral("a.qlp")}),
+                 QStringList{QStringLiteral("a.qlp")});
+    }
+
+    void aSecondLaunchHandsItsFilesToTheRunningProgram() {
+        const QString key =
+            QStringLiteral("quillplan-test-%1").arg(QCoreApplication::applicationPid());
+        CSingleInstance running(key);
+        CSingleInstance later(key);
+        QVERIFY(!later.SendToRunning({QStringLiteral("/tmp/x.qlp")}));
+        QVERIFY(running.Listen());
+        QSignalSpy received(&running, &CSingleInstance::filesReceived);
+        QVERIFY(later.SendToRunning({QStringLiteral("/tmp/x.qlp"), QStringLiteral("/tmp/y.qlp")}));
+        QVERIFY(received.wait(3000));
+        QCOMPARE(received.front().at(0).toStringList(),
+                 (QStringList{QStringLiteral("/tmp/x.qlp"), QStringLiteral("/tmp/y.qlp")}));
+    }
+
+    void theToolBarsAndPanelsComeBackAsTheyWereLeft() {
+        QSettings().clear();
+        {
+            CMainFrame frame;
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QCOMPARE(frame.ToolBar(QStringLiteral("Norm"))->iconSize(), QSize(32, 32));
+            QCOMPARE(frame.ToolBar(QStringLiteral("Norm"))->toolButtonStyle(),
+                     Qt::ToolButtonTextUnderIcon);
+            frame.Action(QStringLiteral("smallIcons"))->trigger();
+            frame.Action(QStringLiteral("toolBarCaptions"))->trigger();
+            frame.ToolBar(QStringLiteral("Face"))->hide();
+            frame.addToolBar(Qt::LeftToolBarArea, frame.ToolBar(QStringLiteral("Copy")));
+            frame.addDockWidget(Qt::RightDockWidgetArea, &frame.ThumbnailPanel());
+            QVERIFY(frame.close());
+        }
+        QSettings settings;
+        QCOMPARE(settings.value(QStringLiteral("ToolBarState/BarFace-Visible")).toInt(), 0);
+        QCOMPARE(settings.value(QStringLiteral("ToolBarState/IconType")).toInt(), 0);
+        QCOMPARE(settings.value(QStringLiteral("ToolBarState/BottomName")).toInt(), 0);
+        QVERIFY(settings.contains(QStringLiteral("ControlState/Layout")));
+
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(frame.ToolBar(QStringLiteral("Norm"))->iconSize(), QSize(16, 16));
+        QCOMPARE(frame.ToolBar(QStringLiteral("Norm"))->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QVERIFY(frame.ToolBar(QStringLiteral("Face"))->isHidden());
+        QVERIFY(!frame.ToolBar(QStringLiteral("Norm"))->isHidden());
+        QCOMPARE(frame.toolBarArea(frame.ToolBar(QStringLiteral("Copy"))), Qt::LeftToolBarArea);
+        QCOMPARE(frame.dockWidgetArea(&frame.ThumbnailPanel()), Qt::RightDockWidgetArea);
+        QVERIFY(frame.Action(QStringLiteral("smallIcons"))->isChecked());
+        QVERIFY(!frame.Action(QStringLiteral("smallIcons"))->isEnabled());
+        QVERIFY(frame.Action(QStringLiteral("largeIcons"))->isEnabled());
+        QVERIFY(!frame.Action(QStringLiteral("toolBarCaptions"))->isChecked());
+        QSettings().clear();
+    }
+
+    void commandsOfLaterToolsArePresentButDisabled() {
+        CMainFrame frame;
+        frame.NewDocument();
+        for (const char* name : {"filePrint", "imageImport", "partsDelete", "textTool", "cableLan",
+                                 "partsProperties", "bringToFront", "copyParts"}) {
+            QAction* action = frame.Action(QLatin1String(name));
+            QVERIFY2(action, name);
+            QVERIFY2(!action->isEnabled(), name);
+        }
+        QCOMPARE(frame.Action(QStringLiteral("drawSettings"))->text(),
+                 QStringLiteral("作図環境設定..."));
+        QVERIFY(frame.Action(QStringLiteral("partsListLayout"))->isEnabled());
+        QVERIFY(!frame.Action(QStringLiteral("helpHomePage"))->isVisible());
     }
 
     void logFolderIsWritable() {

@@ -1,0 +1,63 @@
+// The two library panels beside the drawings, the parts list and the drawing settings.
+
+#include "ChildFrame.h"
+#include "DrawSettingDialog.h"
+#include "KORVANEXView.h"
+#include "MainFrame.h"
+#include "PartsCategoryCtrl.h"
+#include "PartsListDlg.h"
+#include "PartsThumbnailCtrl.h"
+#include "ProgramFolders.h"
+
+#include <QDir>
+#include <QDockWidget>
+
+void CMainFrame::BuildPanels() {
+    m_pCategoryCtrl = new CPartsCategoryCtrl(this);
+    m_pThumbnailCtrl = new CPartsThumbnailCtrl(this);
+    m_pThumbnailCtrl->SetLibraryFolder(LibraryFolder());
+    m_pThumbnailCtrl->SetTargetDocument([this]() -> CKORVANEXDoc* {
+        CKORVANEXView* view = ActiveView();
+        return view ? &view->Document() : nullptr;
+    });
+    connect(m_pCategoryCtrl, &CPartsCategoryCtrl::categorySelected, this,
+            [this](const QString& category) {
+                m_pThumbnailCtrl->SetCategory(category);
+                m_pThumbnailCtrl->Reload();
+            });
+
+    m_pCategoryDock = new QDockWidget(QStringLiteral("部品カテゴリ"), this);
+    m_pCategoryDock->setObjectName(QStringLiteral("partsCategoryPanel"));
+    m_pCategoryDock->setWidget(m_pCategoryCtrl);
+    m_pThumbnailDock = new QDockWidget(QStringLiteral("部品サムネイル"), this);
+    m_pThumbnailDock->setObjectName(QStringLiteral("partsThumbnailPanel"));
+    m_pThumbnailDock->setWidget(m_pThumbnailCtrl);
+    addDockWidget(Qt::LeftDockWidgetArea, m_pCategoryDock);
+    splitDockWidget(m_pCategoryDock, m_pThumbnailDock, Qt::Vertical);
+    resizeDocks({m_pCategoryDock}, {230}, Qt::Horizontal);
+    resizeDocks({m_pCategoryDock, m_pThumbnailDock}, {200, 400}, Qt::Vertical);
+    m_pCategoryCtrl->Build(LibraryFolder());
+}
+
+QString CMainFrame::LibraryFolder() const {
+    return QDir(ProgramDataFolder()).filePath(QString::fromUtf8(exlibrary::kFolderName));
+}
+
+void CMainFrame::OnPartsList(ExPartsListKind kind) {
+    if (CKORVANEXView* view = ActiveView()) {
+        CPartsListDlg dialog(view->Document(), kind, this);
+        dialog.exec();
+    }
+}
+
+void CMainFrame::OnDrawSettings() {
+    CDrawSettingDialog dialog(DrawingDefaults(), CableKinds(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    m_services.SetDrawingDefaults(dialog.Defaults());
+    m_services.SetCableKinds(dialog.CableKinds());
+    if (CKORVANEXView* view = ActiveView()) {
+        view->Document().UpdateAllViews(nullptr, exhint::kRedrawAll);
+    }
+}

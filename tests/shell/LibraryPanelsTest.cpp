@@ -1,0 +1,222 @@
+#include "ChildFrame.h"
+#include "Cp932.h"
+#include "ExGeneralParts.h"
+#include "ExOuterWallParts.h"
+#include "ExPillarParts.h"
+#include "ExRoomParts.h"
+#include "KORVANEXView.h"
+#include "MainFrame.h"
+#include "PartsCategoryCtrl.h"
+#include "PartsListDlg.h"
+#include "PartsThumbnailCtrl.h"
+#include "support/RecordingServices.h"
+#include "support/ShapeBuilder.h"
+
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QListWidget>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A small parts library in a temporary folder.
+class TestLibrary {
+public:
+    void Folder(const QString& relative) const { QDir(m_dir.path()).mkpath(relative); }
+    void Shape(const QString& relative, int code, int size = 200000) const {
+        QFile file(m_dir.filePath(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const std::string bytes =
+            ShapeFileHeader(code, 40, 80, 120, size) + ShapeBuilder().FullSquare().End().Bytes();
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    QString Path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QStringList TopLevelTexts(const QTreeWidget& tree) {
+    QStringList texts;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        texts.append(tree.topLevelItem(i)->text(0));
+    }
+    return texts;
+}
+
+QStringList ItemTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) {
+        texts.append(list.item(i)->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+class LibraryPanelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
+        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-PANELS-TEST"));
+        QSettings().clear();
+    }
+
+    void theTreeShowsNestedGroupsWithoutTheOuterWalls() {
+        TestLibrary library;
+        library.Folder(QStringLiteral("01外壁"));
+        library.Folder(QStringLiteral("05電源・センサー類/01配線"));
+        library.Folder(QStringLiteral("05電源・センサー類/02コンセント/01壁付"));
+        library.Folder(QStringLiteral("07オフィス設備"));
+        CPartsCategoryCtrl tree;
+        QSignalSpy selected(&tree, &CPartsCategoryCtrl::categorySelected);
+        QVERIFY(tree.Build(library.Path()));
+        QCOMPARE(TopLevelTexts(tree), (QStringList{QStringLiteral("05電源・センサー類"),
+                                                   QStringLiteral("07オフィス設備")}));
+        QTreeWidgetItem* power = tree.topLevelItem(0);
+        QVERIFY(power->isExpanded());
+        QCOMPARE(power->childCount(), 2);
+        QCOMPARE(power->child(1)->child(0)->text(0), QStringLiteral("01壁付"));
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(selected.back().at(0).toString(), QStringLiteral("05電源・センサー類/"));
+
+        tree.setCurrentItem(power->child(1)->child(0));
+        QCOMPARE(tree.SelectedCategory(),
+                 QStringLiteral("05電源・センサー類/02コンセント/01壁付/"));
+        QCOMPARE(selected.back().at(0).toString(), tree.SelectedCategory());
+    }
+
+    void aLibraryWithoutItsOuterWallsGivesNoTree() {
+        TestLibrary library;
+        library.Folder(QStringLiteral("07オフィス設備"));
+        CPartsCategoryCtrl tree;
+        QVERIFY(!tree.Build(library.Path()));
+        QCOMPARE(tree.topLevelItemCount(), 0);
+        QVERIFY(!tree.Build(library.Path() + QStringLiteral("/missing")));
+    }
+
+    void theThumbnailsAreThePartsOfAllGroupsNamedWithoutPrefix() {
+        TestLibrary library;
+        library.Folder(QStringLiteral("07オフィス設備/01机"));
+        library.Shape(QStringLiteral("07オフィス設備/01机/070101事務机.qvf"), 70101);
+        library.Shape(QStringLiteral("07オフィス設備/01机/070101事務机の複製.qvf"), 70101);
+        library.Shape(QStringLiteral("07オフィス設備/070201椅子.qvf"), 70201);
+        QFile broken(library.Path() + QStringLiteral("/07オフィス設備/070301壊れた.qvf"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("\x01", 1);
+        broken.close();
+
+        CPartsThumbnailCtrl thumbnails;
+        thumbnails.SetLibraryFolder(library.Path());
+        QVERIFY(thumbnails.SetCategory(QStringLiteral("07オフィス設備/")));
+        QVERIFY(!thumbnails.SetCategory(QStringLiteral("07オフィス設備/")));
+        thumbnails.Reload();
+        QCOMPARE(ItemTexts(thumbnails),
+                 (QStringList{QStringLiteral("事務机"), QStringLiteral("事務机の複製"),
+                              QStringLiteral("椅子")}));
+        QCOMPARE(thumbnails.Prototypes().size(), std::size_t(3));
+        QCOMPARE(thumbnails.Prototypes()[2]->GetPartsCode(), 70201);
+        QCOMPARE(thumbnails.iconSize(), QSize(64, 64));
+        // A picture shows its part's outline in the part's colour on white.
+        const QImage picture = thumbnails.item(2)->icon().pixmap(64, 64).toImage();
+        QCOMPARE(picture.pixelColor(32, 32), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(0, 32), QColor(40, 80, 120));
+        QCOMPARE(picture.pixelColor(63, 32), QColor(40, 80, 120));
+    }
+
+    void eachKindDraggedFromThePanelIsPlacedAndACancelPlacesNothing() {
+        TestLibrary library;
+        library.Folder(QStringLiteral("cat"));
+        const int codes[] = {10101, 20101, 30202, 70101};
+        for (int code : codes) {
+            library.Shape(QStringLiteral("cat/%1part.qvf").arg(code, 6, 10, QLatin1Char('0')),
+                          code);
+        }
+        RecordingServices services;
+        CKORVANEXDoc doc;
+        CKORVANEXView view(doc);
+        view.resize(800, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.Activate(true);
+        CPartsThumbnailCtrl thumbnails;
+        thumbnails.SetLibraryFolder(library.Path());
+        thumbnails.SetCategory(QStringLiteral("cat/"));
+        thumbnails.Reload();
+        thumbnails.SetTargetDocument([&doc] { return &doc; });
+
+        const char* kinds[] = {CExOuterWallParts::kClassName, CExPillarParts::kClassName,
+                               CExRoomParts::kClassName, CExGeneralParts::kClassName};
+        for (int k = 0; k < 4; ++k) {
+            CKORVANEXDoc* target = thumbnails.BeginLibraryDrag(k);
+            QCOMPARE(target, &doc);
+            QVERIFY(doc.IsDragging());
+            QCOMPARE(view.DraggedPart(), thumbnails.Prototypes()[std::size_t(k)].get());
+            const QPoint screen = view.viewport()->mapToGlobal(QPoint(200 + 50 * k, 300));
+            ExPoint point{screen.x(), screen.y()};
+            doc.UpdateAllViews(nullptr, exhint::kDropped, &point);
+            thumbnails.EndLibraryDrag(target, true);
+            QVERIFY(!doc.IsDragging());
+            QCOMPARE(QString(doc.Elements().back()->GetRuntimeClassName()), QString(kinds[k]));
+            QCOMPARE(doc.Elements().back()->GetPosition(),
+                     view.Geometry().PixelToDrawing(QPoint(200 + 50 * k, 300)));
+        }
+        QCOMPARE(doc.GetElementCount(), std::size_t(4));
+
+        CKORVANEXDoc* target = thumbnails.BeginLibraryDrag(3);
+        thumbnails.EndLibraryDrag(target, false);
+        QCOMPARE(view.DraggedPart(), nullptr);
+        QCOMPARE(doc.GetElementCount(), std::size_t(4));
+        QVERIFY(!thumbnails.IsDragging());
+
+        thumbnails.SetTargetDocument([] { return static_cast<CKORVANEXDoc*>(nullptr); });
+        QCOMPARE(thumbnails.BeginLibraryDrag(0), nullptr);
+        QVERIFY(!thumbnails.IsDragging());
+    }
+
+    void thePartsListCountsEqualCodesUnderTheFirstName() {
+        RecordingServices services;
+        CKORVANEXDoc doc;
+        for (const auto& [code, name] :
+             {std::pair{70101, "机"}, std::pair{70101, "机2"}, std::pair{50101, "電話線"},
+              std::pair{70101, "机3"}, std::pair{20101, "柱"}}) {
+            auto part = std::make_unique<CExGeneralParts>();
+            const std::string shape = ShapeBuilder().FullSquare().End().Bytes();
+            part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+            part->SetPartsCode(code);
+            part->SetPartsName(cp932::FromUtf8(name).value());
+            doc.AddElement(std::move(part));
+        }
+        CPartsListDlg layout(doc, ExPartsListKind::Layout);
+        QCOMPARE(layout.windowTitle(), QStringLiteral("部品一覧"));
+        QCOMPARE(ItemTexts(layout.List()),
+                 (QStringList{QStringLiteral("机\n配置数：3"), QStringLiteral("柱\n配置数：1")}));
+        QVERIFY(!layout.List().item(0)->icon().isNull());
+        CPartsListDlg wiring(doc, ExPartsListKind::Wiring);
+        QCOMPARE(ItemTexts(wiring.List()), (QStringList{QStringLiteral("電話線\n配置数：1")}));
+        CKORVANEXDoc empty;
+        CPartsListDlg none(empty, ExPartsListKind::Layout);
+        QCOMPARE(none.List().count(), 0);
+    }
+
+    void theFramesPanelsShowTheShippedLibrary() {
+        CMainFrame frame;
+        QVERIFY(frame.IsCreated());
+        QCOMPARE(frame.CategoryPanel().windowTitle(), QStringLiteral("部品カテゴリ"));
+        QCOMPARE(frame.ThumbnailPanel().windowTitle(), QStringLiteral("部品サムネイル"));
+        QVERIFY(frame.CategoryCtrl().topLevelItemCount() > 10);
+        QCOMPARE(frame.CategoryCtrl().topLevelItem(0)->text(0), QStringLiteral("02柱"));
+        QVERIFY(frame.ThumbnailCtrl().count() > 0);
+    }
+};
+
+QTEST_MAIN(LibraryPanelsTest)
+#include "LibraryPanelsTest.moc"
