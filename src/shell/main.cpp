@@ -5,10 +5,19 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 10));
+    // The toolkit's own buttons and dialogs speak the program's language.
+    QTranslator toolkit;
+    if (toolkit.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkit);
+    }
     CSingleInstance instance(CSingleInstance::DefaultKey());
     if (instance.SendToRunning(FileArguments(QApplication::arguments()))) {
         return 0;
