@@ -87,6 +87,10 @@ void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, int hint, void* object) {
             ApplyZoom();
             break;
         case exhint::kRedrawAll:
+            // The drawing settings may have changed the grid.
+            if (m_bInitialised) {
+                Layout(true);
+            }
             RedrawAll();
             break;
         default:

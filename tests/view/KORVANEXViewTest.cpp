@@ -70,6 +70,17 @@ private slots:
         QVERIFY(ColourNear(picture, edge * picture.devicePixelRatio(), ToRgb(kRed)));
     }
 
+    void changedDrawingSettingsReachTheGridAtHintEleven() {
+        RecordingServices services;
+        Shown shown;
+        shown.Show();
+        QCOMPARE(shown.view->Grid().smallInterval, (ExPoint{50000, 50000}));
+        services.Defaults().gridBigIntervalXCm = 100;
+        shown.doc.UpdateAllViews(nullptr, exhint::kRedrawAll);
+        QCOMPARE(shown.view->Grid().smallInterval, (ExPoint{100000, 50000}));
+        QVERIFY(shown.view->IsRecalcAllPending());
+    }
+
     void aLoadedDrawingBringsItsZoomSheetSwitchesAndCentre() {
         QTemporaryDir folder;
         const std::string file = folder.filePath(QStringLiteral("stored.qlp")).toStdString();
