@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -310,6 +311,26 @@ private slots:
                  QStringLiteral("作図環境設定..."));
         QVERIFY(frame.Action(QStringLiteral("partsListLayout"))->isEnabled());
         QVERIFY(!frame.Action(QStringLiteral("helpHomePage"))->isVisible());
+    }
+
+    void aDrawingFileDroppedOnTheWindowOpens() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("dropped.qlp"));
+        {
+            CKORVANEXDoc doc;
+            QVERIFY(doc.OnSaveDocument(QFileInfo(file).filesystemAbsoluteFilePath()));
+        }
+        CMainFrame frame;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&frame, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame, &drop);
+        QCOMPARE(frame.Children().size(), 1);
+        QCOMPARE(frame.Children().front()->Title(), QStringLiteral("dropped"));
     }
 
     void logFolderIsWritable() {
