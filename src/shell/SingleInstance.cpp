@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 
 #include <unistd.h>
 
@@ -22,8 +23,15 @@ CSingleInstance::CSingleInstance(const QString& key, QObject* parent)
 
 CSingleInstance::~CSingleInstance() = default;
 
+// One program per user and display: a second session of the same user, on another screen or
+// a virtual one, starts its own.
 QString CSingleInstance::DefaultKey() {
-    return QStringLiteral("quillplan-%1").arg(getuid());
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) {
+        display = qEnvironmentVariable("DISPLAY");
+    }
+    display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    return QStringLiteral("quillplan-%1-%2").arg(getuid()).arg(display);
 }
 
 bool CSingleInstance::SendToRunning(const QStringList& fileNames) const {

@@ -5,7 +5,7 @@
 
 class QLocalServer;
 
-// One running program per user: a second launch hands the drawings it was asked to open to the
+// One running program per user and display: a second launch hands the drawings it was asked to open to the
 // running one and ends.
 class CSingleInstance final : public QObject {
     Q_OBJECT
@@ -14,7 +14,7 @@ public:
     explicit CSingleInstance(const QString& key, QObject* parent = nullptr);
     ~CSingleInstance() override;
 
-    // The channel's name for the current user.
+    // The channel's name for the current user and display.
     static QString DefaultKey();
 
     // Hands the file names to a running program; false when none answers.
