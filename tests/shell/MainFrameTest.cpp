@@ -7,10 +7,12 @@
 #include "SingleInstance.h"
 #include "support/RecordingServices.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
@@ -18,6 +20,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <filesystem>
@@ -331,6 +334,29 @@ private slots:
         QApplication::sendEvent(&frame, &drop);
         QCOMPARE(frame.Children().size(), 1);
         QCOMPARE(frame.Children().front()->Title(), QStringLiteral("dropped"));
+    }
+
+    void closingAModifiedDrawingAsksFirst() {
+        CMainFrame frame;
+        frame.show();
+        CChildFrame* child = frame.NewDocument();
+        child->Document().SetModifiedFlag();
+        QString asked;
+        QMessageBox::StandardButton answer = QMessageBox::Cancel;
+        QTimer responder;
+        connect(&responder, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(answer)->click();
+            }
+        });
+        responder.start(20);
+        QVERIFY(!child->close());
+        QCOMPARE(asked, QStringLiteral("無題1 への変更を保存しますか?"));
+        QCOMPARE(frame.Children().size(), 1);
+        answer = QMessageBox::No;
+        QVERIFY(child->close());
+        QTRY_COMPARE(frame.Children().size(), 0);
     }
 
     void logFolderIsWritable() {
