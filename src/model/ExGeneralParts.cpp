@@ -31,9 +31,7 @@ std::unique_ptr<CExGeneralParts> CExGeneralParts::CreateFromLibrary(const CExPar
                                                                     ExPoint position) {
     auto part = std::make_unique<CExGeneralParts>();
     part->TakeLibraryItem(item, position);
-    for (const CExPartsDrawLine& line : item.DrawLines()) {
-        part->AddDrawLine(line);
-    }
+    part->AddDrawLinesOf(item);
     return part;
 }
 

@@ -17,9 +17,7 @@ std::unique_ptr<CExOuterWallParts> CExOuterWallParts::CreateFromLibrary(const CE
     wall->TakeLibraryItem(item, position);
     wall->SetThickness(SaturateToInt(
         std::int64_t(AppServices().DrawingDefaults().outerWallThicknessCm) * kUnitsPerCentimetre));
-    for (const CExPartsDrawLine& line : item.DrawLines()) {
-        wall->AddDrawLine(line);
-    }
+    wall->AddDrawLinesOf(item);
     return wall;
 }
 

@@ -159,8 +159,7 @@ void CExParts::CopyParts(const CExParts& source) {
     m_bSelect = source.m_bSelect;
     m_nAngle = source.m_nAngle;
     m_nWidth = source.m_nWidth;
-    m_lstDrawLine.insert(m_lstDrawLine.end(), source.m_lstDrawLine.begin(),
-                         source.m_lstDrawLine.end());
+    AddDrawLinesOf(source);
 }
 
 void CExParts::TakeLibraryItem(const CExParts& item, ExPoint position) {

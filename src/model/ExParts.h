@@ -121,6 +121,11 @@ public:
     const std::vector<CExPartsDrawLine>& DrawLines() const { return m_lstDrawLine; }
     std::vector<CExPartsDrawLine>& DrawLines() { return m_lstDrawLine; }
     void AddDrawLine(const CExPartsDrawLine& line) { m_lstDrawLine.push_back(line); }
+    // Appends a copy of every line of another part.
+    void AddDrawLinesOf(const CExParts& source) {
+        m_lstDrawLine.insert(m_lstDrawLine.end(), source.m_lstDrawLine.begin(),
+                             source.m_lstDrawLine.end());
+    }
 
     const CExRgn& HitRegion() const { return m_rgnHit; }
     const CExRgn& SecondRegion() const { return m_rgnSecond; }

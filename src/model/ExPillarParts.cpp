@@ -94,9 +94,7 @@ std::unique_ptr<CExPillarParts> CExPillarParts::CreateFromLibrary(const CExParts
                                                                   ExPoint position) {
     auto pillar = std::make_unique<CExPillarParts>();
     pillar->TakeLibraryItem(item, position);
-    for (const CExPartsDrawLine& line : item.DrawLines()) {
-        pillar->AddDrawLine(line);
-    }
+    pillar->AddDrawLinesOf(item);
     pillar->UpdateParts();
     return pillar;
 }

@@ -100,6 +100,7 @@ bool CExRoomParts::SetTileLength(int length) {
 void CExRoomParts::Serialize(CExArchive& ar) {
     GuardRecord(ar, [&] {
         if (ar.IsStoring()) {
+            CompleteFirstUpdate();
             ar.WriteString(kClassName);
             ar.WriteInt32(kRecordVersion);
             WriteLines(ar, m_lstMatLine, true);

@@ -65,6 +65,7 @@ void CExWallThickness::FrameBox::Add(ExPoint p) {
 void CExWallThickness::Serialize(CExArchive& ar) {
     GuardRecord(ar, [&] {
         if (ar.IsStoring()) {
+            CompleteFirstUpdate();
             ar.WriteString(GetRuntimeClassName());
             ar.WriteInt32(kRecordVersion);
             ar.WriteInt32(m_nThickness);

@@ -46,6 +46,13 @@ public:
     const std::vector<ExPoint>& HitPolygon() const { return m_arHitPolygon; }
 
 protected:
+    // A wall written before its first update would store its centre line unscaled, which a
+    // reader takes as scaled: the first update is made before writing.
+    void CompleteFirstUpdate() {
+        if (!m_bLinesScaled) {
+            UpdateParts();
+        }
+    }
     // A frame box in view units that grows point by point.
     struct FrameBox {
         int minX = INT_MAX;

@@ -142,6 +142,7 @@ private:
     void OnLibraryDragMoved(ExPoint screen);
     void OnLibraryDragEnded(const ExPoint* screen);
     bool AcceptsLibraryDrag(const QMimeData* data) const;
+    void TellDragHint(QDropEvent* event, int hint);
     void StartCable(const CExParts& prototype, ExPoint point);
 
     CKORVANEXDoc& m_doc;

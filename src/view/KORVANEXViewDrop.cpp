@@ -97,14 +97,7 @@ void CKORVANEXView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CKORVANEXView::dragMoveEvent(QDragMoveEvent* event) {
-    if (!AcceptsLibraryDrag(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    const QPoint screen = viewport()->mapToGlobal(event->position().toPoint());
-    ExPoint point{screen.x(), screen.y()};
-    m_doc.UpdateAllViews(nullptr, exhint::kDragMoved, &point);
-    event->acceptProposedAction();
+    TellDragHint(event, exhint::kDragMoved);
 }
 
 void CKORVANEXView::dragLeaveEvent(QDragLeaveEvent*) {
@@ -112,12 +105,17 @@ void CKORVANEXView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void CKORVANEXView::dropEvent(QDropEvent* event) {
+    TellDragHint(event, exhint::kDropped);
+}
+
+// Every view of the drawing hears where the pointer is, in screen pixels.
+void CKORVANEXView::TellDragHint(QDropEvent* event, int hint) {
     if (!AcceptsLibraryDrag(event->mimeData())) {
         event->ignore();
         return;
     }
     const QPoint screen = viewport()->mapToGlobal(event->position().toPoint());
     ExPoint point{screen.x(), screen.y()};
-    m_doc.UpdateAllViews(nullptr, exhint::kDropped, &point);
+    m_doc.UpdateAllViews(nullptr, hint, &point);
     event->acceptProposedAction();
 }

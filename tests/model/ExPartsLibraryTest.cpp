@@ -1,6 +1,7 @@
 #include "ExPartsLibrary.h"
 #include "Cp932.h"
 #include "ExGeneralParts.h"
+#include "ExHeadlessView.h"
 #include "ExOuterWallParts.h"
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
@@ -186,6 +187,29 @@ TEST_F(LibraryDrop, WallsRoomsAndPillarsTakeTheDrawingDefaults) {
     const auto general = CreateLibraryElement(*Item(30103), {0, 0});
     EXPECT_STREQ(general->GetRuntimeClassName(), CExGeneralParts::kClassName);
     EXPECT_EQ(general->DrawLines().size(), 4u);
+}
+
+TEST_F(LibraryDrop, WallsAndRoomsSavedBeforeTheirFirstUpdateKeepTheirSize) {
+    TempFolder folder;
+    CExHeadlessView view(100, 25, 25);
+    ExActiveViewScope active(&view);
+    CKORVANEXDoc doc;
+    doc.AddElement(CreateLibraryElement(*Item(10101), {1000000, 1000000}));
+    doc.AddElement(CreateLibraryElement(*Item(30202), {1000000, 1000000}));
+    ASSERT_TRUE(doc.OnSaveDocument(folder / "fresh.qlp"));
+
+    CKORVANEXDoc loaded;
+    ASSERT_TRUE(loaded.OnOpenDocument(folder / "fresh.qlp"));
+    ASSERT_EQ(loaded.GetElementCount(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        CExParts& placed = *doc.ElementAt(i);
+        CExParts& reread = *loaded.ElementAt(i);
+        reread.UpdateParts();
+        ASSERT_EQ(reread.DrawLines().size(), placed.DrawLines().size()) << i;
+        EXPECT_EQ(reread.DrawLines()[0].scaledEnd, placed.DrawLines()[0].scaledEnd) << i;
+        // At its size, not the shape's ±256 units.
+        EXPECT_GT(std::abs(reread.DrawLines()[0].scaledEnd.x), 100000) << i;
+    }
 }
 
 TEST_F(LibraryDrop, CablesAreLaidByTheCableToolNotDropped) {

@@ -1,6 +1,7 @@
 #include "KORVANEXView.h"
 #include "ExViewContext.h"
 #include "support/RecordingServices.h"
+#include "support/ShownView.h"
 #include "support/ViewFixtures.h"
 
 #include <QApplication>
@@ -16,20 +17,6 @@
 namespace {
 
 constexpr ExColor kRed = 0x0000FF;
-
-// A document shown in an 800 × 600 view that is the active one.
-struct Shown {
-    CKORVANEXDoc doc;
-    std::unique_ptr<CKORVANEXView> view;
-
-    void Show() {
-        view = std::make_unique<CKORVANEXView>(doc);
-        view->resize(800, 600);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->Activate(true);
-    }
-};
 
 void Wheel(CKORVANEXView& view, int delta, Qt::KeyboardModifiers modifiers) {
     const QPointF at(400, 300);

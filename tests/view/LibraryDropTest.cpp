@@ -4,6 +4,7 @@
 #include "ExWiringParts.h"
 #include "KORVANEXView.h"
 #include "support/RecordingServices.h"
+#include "support/ShownView.h"
 #include "support/ViewFixtures.h"
 
 #include <QApplication>
@@ -27,18 +28,10 @@ std::unique_ptr<CExParts> Prototype(int code, int size = 200000) {
     return part;
 }
 
-struct Shown {
+// A shown drawing that library parts are dragged onto.
+struct DropTarget : Shown {
     RecordingServices services;
-    CKORVANEXDoc doc;
-    std::unique_ptr<CKORVANEXView> view;
 
-    void Show() {
-        view = std::make_unique<CKORVANEXView>(doc);
-        view->resize(800, 600);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->Activate(true);
-    }
     QPoint ScreenOf(ExPoint drawing) const {
         return view->viewport()->mapToGlobal(view->Geometry().DrawingToPixel(drawing));
     }
@@ -64,7 +57,7 @@ class LibraryDropTest : public QObject {
 
 private slots:
     void eachKindIsPlacedOnTopAtTheDropPoint() {
-        Shown shown;
+        DropTarget shown;
         shown.Show();
         AddSquare(shown.doc, {100000, 100000}, 100000, 0);
         struct Case {
@@ -93,7 +86,7 @@ private slots:
     }
 
     void aDropOutsideTheSheetOrTheWindowPlacesNothing() {
-        Shown shown;
+        DropTarget shown;
         shown.Show();
         const auto prototype = Prototype(70101);
         CKORVANEXView& view = *shown.view;
@@ -107,7 +100,7 @@ private slots:
     }
 
     void aCancelledDragPlacesNothing() {
-        Shown shown;
+        DropTarget shown;
         shown.Show();
         const auto prototype = Prototype(70101);
         shown.doc.UpdateAllViews(nullptr, exhint::kDragStarted, prototype.get());
@@ -118,7 +111,7 @@ private slots:
     }
 
     void theDragOverTellsWhetherThePointerIsInside() {
-        Shown shown;
+        DropTarget shown;
         shown.Show();
         const auto prototype = Prototype(70101);
         shown.doc.UpdateAllViews(nullptr, exhint::kDragStarted, prototype.get());
@@ -132,7 +125,7 @@ private slots:
     }
 
     void aForeignDragIsRefused() {
-        Shown shown;
+        DropTarget shown;
         shown.Show();
         QMimeData data;
         data.setText(QStringLiteral("not a part"));
@@ -150,7 +143,7 @@ private slots:
     }
 
     void aDroppedCableStartsAndIsAbandonedCleanly() {
-        Shown shown;
+        DropTarget shown;
         shown.Show();
         AddSquare(shown.doc, {1250000, 1250000}, 100000, 0)->SetSelectFlag(1);
         shown.doc.SelectionList().push_back(shown.doc.ElementAt(0));
