@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "ChildFrame.h"
+#include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
 #include "ProgramFolders.h"
 
@@ -176,7 +177,7 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     if (!child) {
         if (m_pMdiArea->subWindowList().isEmpty()) {
             m_pActiveView = nullptr;
-            setWindowTitle(QString::fromUtf8(exmsg::kAppName));
+            UpdateTitle();
             UpdateCommandStates();
         }
         return;
@@ -192,6 +193,15 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
             Qt::UniqueConnection);
     view->Activate(true);
     m_pZoomIndicator->setText(view->ZoomText());
-    setWindowTitle(QString::fromUtf8(exmsg::kAppName) + QStringLiteral(" - ") + child->Title());
+    UpdateTitle();
     UpdateCommandStates();
+}
+
+// The title names the active drawing and marks it while it has unsaved changes.
+void CMainFrame::UpdateTitle() {
+    const CChildFrame* child = ActiveChild();
+    const QString app = QString::fromUtf8(exmsg::kAppName);
+    setWindowTitle(child ? app + QStringLiteral(" - ") + child->Title() + QStringLiteral("[*]")
+                         : app);
+    setWindowModified(child && child->Document().IsModified());
 }

@@ -95,6 +95,8 @@ public slots:
     void OnFileSaveAs();
     void OnDrawSettings();
     void OnPartsList(ExPartsListKind kind);
+    // Shows the library panels with the outer walls, which the category tree leaves out.
+    void ShowOuterWalls();
     void OnHelpContents();
     void OnAbout();
     void SetButtonCaptions(bool shown);
@@ -132,6 +134,7 @@ private:
     QAction* AddPendingAction(QMenu* menu, const QString& name, const QString& text,
                               const QKeySequence& shortcut = {});
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void UpdateTitle();
     CChildFrame* AddChild(CChildFrame* child);
     QString NextUntitledTitle();
 

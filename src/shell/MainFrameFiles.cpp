@@ -33,12 +33,13 @@ CChildFrame* CMainFrame::AddChild(CChildFrame* child) {
         m_recentFiles.Add(fileName);
         RebuildRecentFiles();
         if (ActiveChild() == child) {
-            setWindowTitle(QString::fromUtf8(exmsg::kAppName) + QStringLiteral(" - ") +
-                           child->Title());
+            UpdateTitle();
         }
     });
-    connect(&child->View(), &CKORVANEXView::documentChanged, this,
-            &CMainFrame::UpdateCommandStates);
+    connect(&child->View(), &CKORVANEXView::documentChanged, this, [this] {
+        UpdateTitle();
+        UpdateCommandStates();
+    });
     child->showMaximized();
     m_pMdiArea->setActiveSubWindow(child);
     // While the main window itself is not active the area keeps the news to itself.

@@ -15,6 +15,7 @@
 namespace {
 
 const char* const kManualMissing = "マニュアルが見つかりません。";
+const char* const kNoBrowser = "マニュアルを表示するブラウザを起動できませんでした。";
 
 } // namespace
 
@@ -46,8 +47,10 @@ void CMainFrame::BuildHelpMenu() {
 
 void CMainFrame::OnHelpContents() {
     const QString manual = ManualFile();
-    if (!QFileInfo::exists(manual) || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+    if (!QFileInfo::exists(manual)) {
         AppServices().MessageBox(kManualMissing, ExMessageIcon::Exclamation, ExMessageButtons::Ok);
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+        AppServices().MessageBox(kNoBrowser, ExMessageIcon::Exclamation, ExMessageButtons::Ok);
     }
 }
 

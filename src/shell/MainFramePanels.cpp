@@ -22,8 +22,9 @@ void CMainFrame::BuildPanels() {
     });
     connect(m_pCategoryCtrl, &CPartsCategoryCtrl::categorySelected, this,
             [this](const QString& category) {
-                m_pThumbnailCtrl->SetCategory(category);
-                m_pThumbnailCtrl->Reload();
+                if (m_pThumbnailCtrl->SetCategory(category)) {
+                    m_pThumbnailCtrl->Reload();
+                }
             });
 
     m_pCategoryDock = new QDockWidget(QStringLiteral("部品カテゴリ"), this);
@@ -59,5 +60,14 @@ void CMainFrame::OnDrawSettings() {
     m_services.SetCableKinds(dialog.CableKinds());
     if (CKORVANEXView* view = ActiveView()) {
         view->Document().UpdateAllViews(nullptr, exhint::kRedrawAll);
+    }
+}
+
+void CMainFrame::ShowOuterWalls() {
+    m_pCategoryDock->show();
+    m_pThumbnailDock->show();
+    m_pCategoryCtrl->clearSelection();
+    if (m_pThumbnailCtrl->SetCategory(QString::fromUtf8(exlibrary::kOuterWallFolder) + '/')) {
+        m_pThumbnailCtrl->Reload();
     }
 }

@@ -134,13 +134,10 @@ void CMainFrame::BuildToolBarActions() {
         }
     });
 
+    // The outer walls have no category of their own in the tree: this button brings them.
     QAction* panels = AddAction(nullptr, QStringLiteral("partsPanels"), QStringLiteral("部品"));
-    panels->setCheckable(true);
-    panels->setChecked(true);
-    connect(panels, &QAction::toggled, this, [this](bool shown) {
-        m_pCategoryDock->setVisible(shown);
-        m_pThumbnailDock->setVisible(shown);
-    });
+    panels->setToolTip(QStringLiteral("外壁の部品を表示します"));
+    connect(panels, &QAction::triggered, this, &CMainFrame::ShowOuterWalls);
 
     const struct {
         const char* name;
@@ -245,6 +242,4 @@ void CMainFrame::RestoreLayout(QSettings& settings, const ExToolBarState& toolBa
     for (std::size_t i = 0; i < ExToolBarState::kBars.size(); ++i) {
         ToolBar(QLatin1String(ExToolBarState::kBars[i]))->setVisible(toolBars.visible[i]);
     }
-    Action(QStringLiteral("partsPanels"))
-        ->setChecked(!m_pCategoryDock->isHidden() || !m_pThumbnailDock->isHidden());
 }

@@ -50,7 +50,7 @@ QString CPartsCategoryCtrl::SelectedCategory() const {
 }
 
 void CPartsCategoryCtrl::OnSelectionChanged() {
-    if (currentItem()) {
+    if (!selectedItems().isEmpty()) {
         emit categorySelected(SelectedCategory());
     }
 }

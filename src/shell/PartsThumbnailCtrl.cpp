@@ -66,6 +66,8 @@ void CPartsThumbnailCtrl::Reload() {
         auto* item =
             new QListWidgetItem(QIcon(QPixmap::fromImage(RenderThumbnail(*part))),
                                 QString::fromStdString(cp932::ToUtf8(part->GetPartsName())));
+        // Long names are cut short under their pictures; the tip shows them whole.
+        item->setToolTip(item->text());
         item->setData(Qt::UserRole, static_cast<int>(m_prototypes.size()));
         m_prototypes.push_back(std::move(part));
         addItem(item);

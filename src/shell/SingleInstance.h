@@ -5,8 +5,8 @@
 
 class QLocalServer;
 
-// One running program per user and display: a second launch hands the drawings it was asked to open to the
-// running one and ends.
+// One running program per user and display: a second launch hands the drawings it was asked to open
+// to the running one and ends.
 class CSingleInstance final : public QObject {
     Q_OBJECT
 

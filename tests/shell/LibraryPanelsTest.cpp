@@ -215,6 +215,16 @@ private slots:
         QVERIFY(frame.CategoryCtrl().topLevelItemCount() > 10);
         QCOMPARE(frame.CategoryCtrl().topLevelItem(0)->text(0), QStringLiteral("02柱"));
         QVERIFY(frame.ThumbnailCtrl().count() > 0);
+        const QString pillar = frame.ThumbnailCtrl().item(0)->text();
+
+        // The outer walls come from the drawing bar's parts button.
+        frame.Action(QStringLiteral("partsPanels"))->trigger();
+        QCOMPARE(frame.ThumbnailCtrl().Category(), QStringLiteral("01外壁/"));
+        QVERIFY(frame.ThumbnailCtrl().count() > 0);
+        QCOMPARE(KindOfPartsCode(frame.ThumbnailCtrl().Prototypes()[0]->GetPartsCode()),
+                 ExKind::OuterWall);
+        frame.CategoryCtrl().setCurrentItem(frame.CategoryCtrl().topLevelItem(0));
+        QCOMPARE(frame.ThumbnailCtrl().item(0)->text(), pillar);
     }
 };
 

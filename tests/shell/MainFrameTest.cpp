@@ -1,11 +1,13 @@
 #include "MainFrame.h"
 #include "ChildFrame.h"
+#include "ExParts.h"
 #include "ExSplashDlg.h"
 #include "KORVANEXView.h"
 #include "KORVNEXDocMgr.h"
 #include "ProgramFolders.h"
 #include "SingleInstance.h"
 #include "support/RecordingServices.h"
+#include "support/ShapeBuilder.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -357,6 +359,27 @@ private slots:
         answer = QMessageBox::No;
         QVERIFY(child->close());
         QTRY_COMPARE(frame.Children().size(), 0);
+    }
+
+    void theTitleMarksUnsavedChanges() {
+        QTemporaryDir folder;
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        CChildFrame* child = frame.NewDocument();
+        QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン - 無題1[*]"));
+        QVERIFY(!frame.isWindowModified());
+        CExParts prototype;
+        const std::string shape = ShapeBuilder().FullSquare().End().Bytes();
+        prototype.LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+        prototype.SetPartsCode(70101);
+        QWidget* viewport = child->View().viewport();
+        QTRY_VERIFY(child->View().DropLibraryPart(
+            prototype, viewport->mapToGlobal(viewport->rect().center())));
+        QVERIFY(frame.isWindowModified());
+        QVERIFY(child->SaveTo(folder.filePath(QStringLiteral("marked.qlp"))));
+        QVERIFY(!frame.isWindowModified());
+        QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン - marked[*]"));
     }
 
     void logFolderIsWritable() {
