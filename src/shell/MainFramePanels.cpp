@@ -35,7 +35,7 @@ void CMainFrame::BuildPanels() {
     m_pThumbnailDock->setWidget(m_pThumbnailCtrl);
     addDockWidget(Qt::LeftDockWidgetArea, m_pCategoryDock);
     splitDockWidget(m_pCategoryDock, m_pThumbnailDock, Qt::Vertical);
-    resizeDocks({m_pCategoryDock}, {230}, Qt::Horizontal);
+    resizeDocks({m_pCategoryDock}, {270}, Qt::Horizontal);
     resizeDocks({m_pCategoryDock, m_pThumbnailDock}, {200, 400}, Qt::Vertical);
     m_pCategoryCtrl->Build(LibraryFolder());
 }

@@ -25,11 +25,10 @@ CPartsThumbnailCtrl::CPartsThumbnailCtrl(QWidget* parent)
     setObjectName(QStringLiteral("partsThumbnailList"));
     setViewMode(QListView::IconMode);
     setIconSize(QSize(kThumbnailPixels, kThumbnailPixels));
-    setGridSize(QSize(kThumbnailPixels + 40, kThumbnailPixels + 40));
+    setGridSize(QSize(kThumbnailPixels + 56, kThumbnailPixels + 40));
     setResizeMode(QListView::Adjust);
     setMovement(QListView::Static);
     setWordWrap(true);
-    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
