@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kFrameOffset = 300;
 constexpr int kUpdateMargin = 600;
 
 } // namespace
@@ -22,15 +21,11 @@ void CExImageParts::CalcHandles() {
 }
 
 void CExImageParts::CalcFrameRegion() {
-    static constexpr ExPoint kPush[4] = {{-kFrameOffset, kFrameOffset},
-                                         {kFrameOffset, kFrameOffset},
-                                         {kFrameOffset, -kFrameOffset},
-                                         {-kFrameOffset, -kFrameOffset}};
     const double radians = AngleRadians(m_nAngle);
     const double sine = std::sin(radians);
     const double cosine = std::cos(radians);
     for (std::size_t i = 0; i < m_ptFrame.size(); ++i) {
-        ExPoint push = kPush[i];
+        ExPoint push = kFramePush[i];
         RotatePoint(push, sine, cosine);
         m_ptFrame[i] = m_ptCorner[i] + push;
     }

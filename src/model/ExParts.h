@@ -142,6 +142,14 @@ public:
     int GetExtentHeight() const { return m_nExtentHeight; }
 
 protected:
+    // The frame stands this far outside the corners, each corner pushed out along its diagonal
+    // (view units, before rotation); corners in handle order from the top left.
+    static constexpr int kFrameOffset = 300;
+    static constexpr std::array<ExPoint, 4> kFramePush = {{{-kFrameOffset, kFrameOffset},
+                                                           {kFrameOffset, kFrameOffset},
+                                                           {kFrameOffset, -kFrameOffset},
+                                                           {-kFrameOffset, -kFrameOffset}}};
+
     // The common record: size, angle, position, name, code, colour and the line list.
     void SerializeCommon(CExArchive& ar);
     // Sets the four corners and the nine handles of a box in shape coordinates (y up), with

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kFrameOffset = 300;
 constexpr int kRotationHandleDistance = 450;
 constexpr int kHandleHalfSize = 105;
 constexpr int kVertexGripHalfSize = 205;
@@ -82,10 +81,6 @@ void CExParts::ScaleHandles() {
 }
 
 void CExParts::CalcFrameRegion() {
-    static constexpr ExPoint kPush[4] = {{-kFrameOffset, kFrameOffset},
-                                         {kFrameOffset, kFrameOffset},
-                                         {kFrameOffset, -kFrameOffset},
-                                         {-kFrameOffset, -kFrameOffset}};
     const double radians = AngleRadians(m_nAngle);
     const double sine = std::sin(radians);
     const double cosine = std::cos(radians);
@@ -94,7 +89,7 @@ void CExParts::CalcFrameRegion() {
     for (int i = 0; i < 4; ++i) {
         ExPoint p = m_ptCorner[i];
         p = ToActiveView(p);
-        p = p + kPush[i];
+        p = p + kFramePush[i];
         RotatePoint(p, sine, cosine);
         m_ptFrame[i] = p + offset;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExTypes.h"
+
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -33,7 +35,7 @@ inline int SaturateToInt(long double value) {
 }
 
 inline int SaturateToInt(double value) {
-    return SaturateToInt(static_cast<long double>(value));
+    return TruncateToInt32(value);
 }
 
 // Whether a value computed in wider arithmetic fits a drawing coordinate.
