@@ -12,12 +12,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -380,6 +382,25 @@ private slots:
         QVERIFY(child->SaveTo(folder.filePath(QStringLiteral("marked.qlp"))));
         QVERIFY(!frame.isWindowModified());
         QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン - marked[*]"));
+    }
+
+    void confirmedDrawingSettingsReachTheFrameAndTheViews() {
+        CMainFrame frame;
+        frame.show();
+        CChildFrame* child = frame.NewDocument();
+        QTRY_VERIFY(child->View().Grid().smallInterval.x > 0);
+        QTimer responder;
+        connect(&responder, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                auto* interval = dialog->findChild<QSpinBox*>(QStringLiteral("gridBigIntervalX"));
+                interval->setValue(120);
+                dialog->accept();
+            }
+        });
+        responder.start(20);
+        frame.Action(QStringLiteral("drawSettings"))->trigger();
+        QCOMPARE(frame.DrawingDefaults().gridBigIntervalXCm, 120);
+        QCOMPARE(child->View().Grid().smallInterval.x, 120000);
     }
 
     void logFolderIsWritable() {
