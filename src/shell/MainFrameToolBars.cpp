@@ -22,21 +22,21 @@ constexpr int kSmallIcon = 16;
 // The edit and mode bars keep small pictures in buttons wide enough for their captions.
 constexpr QSize kFixedBarButton(45, 35);
 
-struct ButtonSpec {
+struct ButtonDesign {
     const char* action;
     const char* icon;
     const char* caption;
 };
 
-struct BarSpec {
+struct BarDesign {
     const char* key; // as the settings store names the bar
     const char* caption;
     bool twoSizes;
-    std::vector<ButtonSpec> buttons;
+    std::vector<ButtonDesign> buttons;
 };
 
-const std::vector<BarSpec>& Bars() {
-    static const std::vector<BarSpec> bars = {
+const std::vector<BarDesign>& Bars() {
+    static const std::vector<BarDesign> bars = {
         {"Norm",
          "標準ツールバー",
          true,
@@ -163,10 +163,10 @@ void CMainFrame::BuildToolBarActions() {
 
 void CMainFrame::BuildToolBars() {
     BuildToolBarActions();
-    for (const BarSpec& spec : Bars()) {
-        auto* bar = new QToolBar(QString::fromUtf8(spec.caption), this);
-        bar->setObjectName(QStringLiteral("toolBar%1").arg(QLatin1String(spec.key)));
-        for (const ButtonSpec& button : spec.buttons) {
+    for (const BarDesign& design : Bars()) {
+        auto* bar = new QToolBar(QString::fromUtf8(design.caption), this);
+        bar->setObjectName(QStringLiteral("toolBar%1").arg(QLatin1String(design.key)));
+        for (const ButtonDesign& button : design.buttons) {
             QAction* action = Action(QLatin1String(button.action));
             action->setIcon(IconNamed(button.icon));
             action->setIconText(QString::fromUtf8(button.caption));
@@ -177,11 +177,11 @@ void CMainFrame::BuildToolBars() {
             }
         }
         // The bars stand in two rows: files, editing and modes, then drawing and wiring.
-        if (std::string_view(spec.key) == "Size") {
+        if (std::string_view(design.key) == "Size") {
             addToolBarBreak(Qt::TopToolBarArea);
         }
         addToolBar(Qt::TopToolBarArea, bar);
-        m_lstToolBars.push_back({bar, spec.twoSizes});
+        m_lstToolBars.push_back({bar, design.twoSizes});
     }
     // The zoom buttons zoom at a click and offer the presets on their arrows.
     for (const char* zoom : {"zoomIn", "zoomOut"}) {
