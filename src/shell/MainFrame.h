@@ -133,6 +133,12 @@ private:
                        const QKeySequence& shortcut = {});
     QAction* AddPendingAction(QMenu* menu, const QString& name, const QString& text,
                               const QKeySequence& shortcut = {});
+    // Runs a view command on the active view, if there is one.
+    template <typename Command> void OnActiveView(Command command) const {
+        if (CKORVANEXView* view = ActiveView()) {
+            command(*view);
+        }
+    }
     void OnSubWindowActivated(QMdiSubWindow* window);
     void UpdateTitle();
     CChildFrame* AddChild(CChildFrame* child);

@@ -16,13 +16,6 @@
 
 namespace {
 
-// Runs a view command on the active view, if there is one.
-template <typename Command> void OnActiveView(const CMainFrame* frame, Command command) {
-    if (CKORVANEXView* view = frame->ActiveView()) {
-        command(*view);
-    }
-}
-
 // Commands that need an open drawing and nothing more.
 constexpr const char* kDrawingCommands[] = {
     "fileClose",   "fileSave",        "fileSaveAs",      "fileBitmap", "viewGrid",
@@ -88,7 +81,7 @@ void CMainFrame::BuildFileMenu() {
     connect(AddAction(menu, QStringLiteral("fileBitmap"), QStringLiteral("ビットマップ保存(&B)"),
                       QKeySequence(Qt::CTRL | Qt::Key_B)),
             &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnBitmapSave(); }); });
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnBitmapSave(); }); });
     menu->addSeparator();
     AddPendingAction(menu, QStringLiteral("imageImport"), QStringLiteral("画像取り込み..."));
     AddPendingAction(menu, QStringLiteral("filePrint"), QStringLiteral("印刷(&P)..."),
@@ -138,8 +131,7 @@ void CMainFrame::BuildViewMenu() {
     auto addSwitch = [&](const QString& name, const QString& text, auto command) {
         QAction* action = AddAction(menu, name, text);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, command] { OnActiveView(this, command); });
+        connect(action, &QAction::triggered, this, [this, command] { OnActiveView(command); });
         return action;
     };
     addSwitch(QStringLiteral("viewGrid"), QStringLiteral("グリッド"),
@@ -168,11 +160,11 @@ void CMainFrame::BuildViewMenu() {
     QAction* zoomIn = AddAction(menu, QStringLiteral("zoomIn"), QStringLiteral("図面拡大"));
     zoomIn->setIconText(QStringLiteral("拡大"));
     connect(zoomIn, &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnZoomIn(); }); });
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnZoomIn(); }); });
     QAction* zoomOut = AddAction(menu, QStringLiteral("zoomOut"), QStringLiteral("図面縮小"));
     zoomOut->setIconText(QStringLiteral("縮小"));
     connect(zoomOut, &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnZoomOut(); }); });
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnZoomOut(); }); });
 
     QMenu* partsList = menu->addMenu(QStringLiteral("部品一覧"));
     connect(
@@ -191,13 +183,13 @@ void CMainFrame::BuildZoomMenu() {
         AddAction(m_pZoomMenu, QStringLiteral("zoomDialog"), QStringLiteral("指定する"));
     dialog->setCheckable(true);
     connect(dialog, &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnZoomDialog(); }); });
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnZoomDialog(); }); });
     for (int index = exzoom::kCoarsest; index <= exzoom::kFinest; ++index) {
         QAction* preset = AddAction(m_pZoomMenu, QStringLiteral("zoomPreset%1").arg(index),
                                     QString::fromUtf8(exzoom::PresetText(index)));
         preset->setCheckable(true);
         connect(preset, &QAction::triggered, this, [this, index] {
-            OnActiveView(this, [index](CKORVANEXView& view) { view.OnZoomPreset(index); });
+            OnActiveView([index](CKORVANEXView& view) { view.OnZoomPreset(index); });
         });
     }
     connect(m_pZoomMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -209,7 +201,7 @@ void CMainFrame::BuildDrawMenu() {
         AddAction(menu, QStringLiteral("mapSize"), QStringLiteral("図面サイズ変更..."));
     mapSize->setIconText(QStringLiteral("図面ｻｲｽﾞ"));
     connect(mapSize, &QAction::triggered, this,
-            [this] { OnActiveView(this, [](CKORVANEXView& view) { view.OnMapSize(); }); });
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnMapSize(); }); });
     QMenu* parts = menu->addMenu(QStringLiteral("部品"));
     AddPendingAction(parts, QStringLiteral("vertexEdit"), QStringLiteral("頂点編集"));
     AddPendingAction(parts, QStringLiteral("partsDelete"), QStringLiteral("削除"));

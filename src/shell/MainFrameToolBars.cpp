@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -106,13 +107,12 @@ void CMainFrame::BuildToolBarActions() {
     QAction* select = AddAction(nullptr, QStringLiteral("selectTool"), QStringLiteral("選択"));
     select->setCheckable(true);
     tools->addAction(select);
-    for (const char* pending : {"panTool", "zoomTool"}) {
-        QAction* action = AddPendingAction(nullptr, QLatin1String(pending), QString());
+    for (const auto& [name, text] :
+         {std::pair{"panTool", "移動"}, std::pair{"zoomTool", "ズーム"}}) {
+        QAction* action = AddPendingAction(nullptr, QLatin1String(name), QString::fromUtf8(text));
         action->setCheckable(true);
         tools->addAction(action);
     }
-    Action(QStringLiteral("panTool"))->setText(QStringLiteral("移動"));
-    Action(QStringLiteral("zoomTool"))->setText(QStringLiteral("ズーム"));
 
     auto* modes = new QActionGroup(this);
     QAction* layout =
@@ -123,16 +123,10 @@ void CMainFrame::BuildToolBarActions() {
         mode->setCheckable(true);
         modes->addAction(mode);
     }
-    connect(layout, &QAction::triggered, this, [this] {
-        if (CKORVANEXView* view = ActiveView()) {
-            view->OnLayoutView();
-        }
-    });
-    connect(wiring, &QAction::triggered, this, [this] {
-        if (CKORVANEXView* view = ActiveView()) {
-            view->OnWiringView();
-        }
-    });
+    connect(layout, &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnLayoutView(); }); });
+    connect(wiring, &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnWiringView(); }); });
 
     // The outer walls have no category of their own in the tree: this button brings them.
     QAction* panels = AddAction(nullptr, QStringLiteral("partsPanels"), QStringLiteral("部品"));
