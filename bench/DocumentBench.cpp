@@ -2,6 +2,7 @@
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
+#include "support/TwentyLineShape.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,21 +13,6 @@
 namespace {
 
 constexpr int kParts = 100000;
-
-std::string TwentyLineShape() {
-    std::string records;
-    for (int i = 0; i <= 20; ++i) {
-        const double a = i * 2 * 3.141592653589 / 20;
-        const int x = static_cast<int>(250 * std::cos(a));
-        const int y = static_cast<int>(250 * std::sin(a));
-        const char record[6] = {
-            static_cast<char>(i == 0 ? 0 : 1), 0,
-            static_cast<char>(x & 0xFF),       static_cast<char>((x >> 8) & 0xFF),
-            static_cast<char>(y & 0xFF),       static_cast<char>((y >> 8) & 0xFF)};
-        records.append(record, 6);
-    }
-    return records;
-}
 
 // A drawing of 100 000 twenty-line library parts spread over a 25 m sheet, saved once.
 const std::filesystem::path& GeneratedDrawing() {

@@ -1,6 +1,7 @@
 #include "ExArchive.h"
 #include "ExHeadlessView.h"
 #include "ExParts.h"
+#include "support/TwentyLineShape.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,22 +14,7 @@ namespace {
 
 // A part whose shape is a closed 20-sided polygon.
 std::unique_ptr<CExParts> MakeTwentyLinePart() {
-    std::string records;
-    auto add = [&](char command, int x, int y) {
-        const char record[6] = {command,
-                                0,
-                                static_cast<char>(x & 0xFF),
-                                static_cast<char>((x >> 8) & 0xFF),
-                                static_cast<char>(y & 0xFF),
-                                static_cast<char>((y >> 8) & 0xFF)};
-        records.append(record, 6);
-    };
-    for (int i = 0; i <= 20; ++i) {
-        const double a = i * 2 * 3.141592653589 / 20;
-        add(i == 0 ? 0 : 1, static_cast<int>(250 * std::cos(a)),
-            static_cast<int>(250 * std::sin(a)));
-    }
-    add(7, 0, 0);
+    const std::string records = TwentyLineShape();
     auto part = std::make_unique<CExParts>();
     part->LoadShape(records.data(), static_cast<unsigned>(records.size()));
     part->SetPosition(500000, 500000);

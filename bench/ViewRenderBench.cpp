@@ -8,6 +8,7 @@
 #include "KORVANEXDoc.h"
 #include "ViewGeometry.h"
 #include "ViewRenderer.h"
+#include "support/TwentyLineShape.h"
 
 #include <QImage>
 #include <QPainter>
@@ -28,27 +29,6 @@ constexpr QSize kClient(1920, 1080);
 constexpr int kMapWidth = 50;
 constexpr int kMapHeight = 28;
 constexpr int kScale = 100;
-
-// A closed 20-sided shape, as library parts typically are.
-std::string TwentyLineShape() {
-    std::string records;
-    auto add = [&](char command, int x, int y) {
-        const char record[6] = {command,
-                                0,
-                                static_cast<char>(x & 0xFF),
-                                static_cast<char>((x >> 8) & 0xFF),
-                                static_cast<char>(y & 0xFF),
-                                static_cast<char>((y >> 8) & 0xFF)};
-        records.append(record, 6);
-    };
-    for (int i = 0; i <= 20; ++i) {
-        const double a = i * 2 * 3.141592653589 / 20;
-        add(i == 0 ? 0 : 1, static_cast<int>(250 * std::cos(a)),
-            static_cast<int>(250 * std::sin(a)));
-    }
-    add(7, 0, 0);
-    return records;
-}
 
 // A drawing of general parts scattered over the sheet, painted by a view of the full client.
 struct Scene {

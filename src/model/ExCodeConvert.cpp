@@ -53,6 +53,10 @@ int CExCodeConvert::SjisToKuten(unsigned code) const {
         !IsTrailByte(static_cast<unsigned char>(code & 0xFF))) {
         code = FullWidthOf(static_cast<unsigned char>(code & 0xFF));
     }
+    return DoubleByteToKuten(code);
+}
+
+int DoubleByteToKuten(unsigned code) {
     auto hi = static_cast<std::uint8_t>(code >> 8);
     auto lo = static_cast<std::uint8_t>(code & 0xFF);
     hi = static_cast<std::uint8_t>(hi - (hi > 0x9F ? 0xB1 : 0x71));

@@ -12,3 +12,8 @@ public:
     static bool IsLeadByte(unsigned char byte);
     static bool IsTrailByte(unsigned char byte);
 };
+
+// The kuten code row * 100 + cell of a double-byte code, by the byte arithmetic that wraps like
+// the 8-bit registers it was written for. The font builder places its glyphs by the same
+// function, so the font and its reader cannot disagree about where a glyph lives.
+int DoubleByteToKuten(unsigned code);

@@ -50,11 +50,6 @@ std::vector<CExPartsDrawLine> ReadLines(CExArchive& ar, bool scaled) {
     return lines;
 }
 
-void Shift(ExPoint& point, ExPoint offset) {
-    point.x = SaturateToInt(std::int64_t(point.x) + offset.x);
-    point.y = SaturateToInt(std::int64_t(point.y) + offset.y);
-}
-
 } // namespace
 
 bool CExRoomParts::SetMatWidth(int width) {

@@ -42,3 +42,9 @@ inline int SaturateToInt(double value) {
 inline bool FitsInt(long double value) {
     return value >= static_cast<long double>(INT_MIN) && value <= static_cast<long double>(INT_MAX);
 }
+
+// Moves a point by an offset, stopping at the edge of the coordinate range.
+inline void Shift(ExPoint& point, ExPoint offset) {
+    point.x = SaturateToInt(std::int64_t(point.x) + offset.x);
+    point.y = SaturateToInt(std::int64_t(point.y) + offset.y);
+}

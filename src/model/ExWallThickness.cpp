@@ -43,11 +43,6 @@ int ClampToSheet(int size, int sheetMetres) {
     return size;
 }
 
-void Shift(ExPoint& point, ExPoint offset) {
-    point.x = SaturateToInt(std::int64_t(point.x) + offset.x);
-    point.y = SaturateToInt(std::int64_t(point.y) + offset.y);
-}
-
 } // namespace
 
 void CExWallThickness::FrameBox::Add(ExPoint p) {

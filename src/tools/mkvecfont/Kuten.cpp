@@ -1,22 +1,12 @@
 #include "Kuten.h"
 
+#include "ExCodeConvert.h"
+
 namespace mkvecfont {
 
 Kuten SjisToKuten(std::uint16_t code) {
-    auto hi = static_cast<std::uint8_t>(code >> 8);
-    auto lo = static_cast<std::uint8_t>(code & 0xFF);
-    hi = static_cast<std::uint8_t>(hi - (hi > 0x9F ? 0xB1 : 0x71));
-    hi = static_cast<std::uint8_t>(2 * hi + 1);
-    if (lo > 0x7F) {
-        lo = static_cast<std::uint8_t>(lo - 1);
-    }
-    if (lo >= 0x9E) {
-        lo = static_cast<std::uint8_t>(lo - 0x7D);
-        hi = static_cast<std::uint8_t>(hi + 1);
-    } else {
-        lo = static_cast<std::uint8_t>(lo - 0x1F);
-    }
-    return {static_cast<std::uint8_t>(hi - 0x20), static_cast<std::uint8_t>(lo - 0x20)};
+    const int kuten = DoubleByteToKuten(code);
+    return {kuten / 100, kuten % 100};
 }
 
 std::uint16_t KutenToSjis(Kuten kuten) {

@@ -17,8 +17,7 @@ struct Kuten {
     friend bool operator==(const Kuten&, const Kuten&) = default;
 };
 
-// The same wrapping byte arithmetic the editor uses when it looks up a double-byte character,
-// so the font and its reader can never disagree about where a glyph lives.
+// Where the editor looks up a double-byte character (its own function, not a copy).
 Kuten SjisToKuten(std::uint16_t code);
 
 // Inverse of sjisToKuten for rows 1..kRowCount and cells 1..kCellCount.
