@@ -27,13 +27,17 @@ public:
     void Set(const QString& key, const QVariant& value) { m_settings.setValue(key, value); }
     void Set(const char* key, const QVariant& value) { Set(QLatin1String(key), value); }
 
-    // Rectangles are kept as Windows keeps them: left, top, right, bottom.
+    // Rectangles are kept as Windows keeps them: left, top, right, bottom. One with no area
+    // counts as none stored.
     QRect Rect(const QString& prefix) const {
-        const int left = Int(prefix + QLatin1String("-Left"), 0);
-        const int top = Int(prefix + QLatin1String("-Top"), 0);
-        const int right = Int(prefix + QLatin1String("-Right"), 0);
-        const int bottom = Int(prefix + QLatin1String("-Bottom"), 0);
-        if (left == 0 && top == 0 && right == 0 && bottom == 0) {
+        const auto coordinate = [&](const char* side) {
+            return exrange::kScreenCoordinate.Clamp(Int(prefix + QLatin1String(side), 0));
+        };
+        const int left = coordinate("-Left");
+        const int top = coordinate("-Top");
+        const int right = coordinate("-Right");
+        const int bottom = coordinate("-Bottom");
+        if (right <= left || bottom <= top) {
             return {};
         }
         return QRect(QPoint(left, top), QSize(right - left, bottom - top));
@@ -54,31 +58,54 @@ QString BarKey(const char* bar, const char* suffix) {
     return QLatin1String("Bar") + QLatin1String(bar) + QLatin1String(suffix);
 }
 
-// The "AppState" integers, with the field each one fills.
+// The "AppState" integers, with the field each one fills and the range it is kept in.
 struct IntKey {
     const char* key;
     int ExDrawingDefaults::*field;
+    ExIntRange range;
 };
 
 constexpr std::array<IntKey, 17> kAppStateKeys = {{
-    {"App-sketchMapSize-X", &ExDrawingDefaults::sheetWidthM},
-    {"App-sketchMapSize-Y", &ExDrawingDefaults::sheetHeightM},
-    {"App-oneMatSize-X", &ExDrawingDefaults::matWidthCm},
-    {"App-oneMatSize-Y", &ExDrawingDefaults::matLengthCm},
-    {"App-outWallThickness", &ExDrawingDefaults::outerWallThicknessCm},
-    {"App-inWallThickness", &ExDrawingDefaults::innerWallThicknessCm},
-    {"App-cableHeightHosei", &ExDrawingDefaults::cableHeightCorrectionCm},
-    {"App-gridBigInterval-X", &ExDrawingDefaults::gridBigIntervalXCm},
-    {"App-gridBigInterval-Y", &ExDrawingDefaults::gridBigIntervalYCm},
-    {"App-largeLatticeBig-X", &ExDrawingDefaults::largeLatticeBigX},
-    {"App-largeLatticeBig-Y", &ExDrawingDefaults::largeLatticeBigY},
-    {"App-gridSmallInterval-X", &ExDrawingDefaults::gridSmallIntervalXM},
-    {"App-gridSmallInterval-Y", &ExDrawingDefaults::gridSmallIntervalYM},
-    {"App-largeLatticeSmall-X", &ExDrawingDefaults::largeLatticeSmallX},
-    {"App-largeLatticeSmall-Y", &ExDrawingDefaults::largeLatticeSmallY},
-    {"App-bitmapWidth", &ExDrawingDefaults::bitmapWidth},
-    {"App-bitmapHeight", &ExDrawingDefaults::bitmapHeight},
+    {"App-sketchMapSize-X", &ExDrawingDefaults::sheetWidthM, exrange::kSheetM},
+    {"App-sketchMapSize-Y", &ExDrawingDefaults::sheetHeightM, exrange::kSheetM},
+    {"App-oneMatSize-X", &ExDrawingDefaults::matWidthCm, exrange::kMatCm},
+    {"App-oneMatSize-Y", &ExDrawingDefaults::matLengthCm, exrange::kMatCm},
+    {"App-outWallThickness", &ExDrawingDefaults::outerWallThicknessCm, exrange::kWallCm},
+    {"App-inWallThickness", &ExDrawingDefaults::innerWallThicknessCm, exrange::kWallCm},
+    {"App-cableHeightHosei", &ExDrawingDefaults::cableHeightCorrectionCm, exrange::kCableHeightCm},
+    {"App-gridBigInterval-X", &ExDrawingDefaults::gridBigIntervalXCm, exrange::kGridIntervalCm},
+    {"App-gridBigInterval-Y", &ExDrawingDefaults::gridBigIntervalYCm, exrange::kGridIntervalCm},
+    {"App-largeLatticeBig-X", &ExDrawingDefaults::largeLatticeBigX, exrange::kLargeLattice},
+    {"App-largeLatticeBig-Y", &ExDrawingDefaults::largeLatticeBigY, exrange::kLargeLattice},
+    {"App-gridSmallInterval-X", &ExDrawingDefaults::gridSmallIntervalXM, exrange::kGridIntervalM},
+    {"App-gridSmallInterval-Y", &ExDrawingDefaults::gridSmallIntervalYM, exrange::kGridIntervalM},
+    {"App-largeLatticeSmall-X", &ExDrawingDefaults::largeLatticeSmallX, exrange::kLargeLattice},
+    {"App-largeLatticeSmall-Y", &ExDrawingDefaults::largeLatticeSmallY, exrange::kLargeLattice},
+    {"App-bitmapWidth", &ExDrawingDefaults::bitmapWidth, exrange::kBitmapPixels},
+    {"App-bitmapHeight", &ExDrawingDefaults::bitmapHeight, exrange::kBitmapPixels},
 }};
+
+int KnownShowCommand(int showCmd) {
+    switch (showCmd) {
+    case exshow::kMinimized:
+    case exshow::kMaximized:
+        return showCmd;
+    default:
+        return exshow::kNormal;
+    }
+}
+
+// A cable pen the settings dialog does not offer is read as the default pen.
+void KeepOfferedPen(tagCABLEINFO& kind) {
+    if (kind.PenStyle != expen::kSolid && kind.PenStyle != expen::kDash &&
+        kind.PenStyle != expen::kDot) {
+        kind.PenStyle = expen::kSolid;
+    }
+    if (kind.PenBold != expen::kThin && kind.PenBold != expen::kNormal &&
+        kind.PenBold != expen::kThick) {
+        kind.PenBold = expen::kNormal;
+    }
+}
 
 } // namespace
 
@@ -90,7 +117,7 @@ ExWindowState LoadWindowState(QSettings& settings) {
     Section section(settings, "WindowState");
     ExWindowState state;
     state.rect = section.Rect(QStringLiteral("Window-Rect"));
-    state.showCmd = section.Int("Window-ShowCmd", exshow::kNormal);
+    state.showCmd = KnownShowCommand(section.Int("Window-ShowCmd", exshow::kNormal));
     return state;
 }
 
@@ -130,7 +157,7 @@ ExDrawingDefaults LoadDrawingDefaults(QSettings& settings) {
     Section section(settings, "AppState");
     ExDrawingDefaults defaults;
     for (const IntKey& key : kAppStateKeys) {
-        defaults.*key.field = section.Int(key.key, defaults.*key.field);
+        defaults.*key.field = key.range.Clamp(section.Int(key.key, defaults.*key.field));
     }
     return defaults;
 }
@@ -177,6 +204,9 @@ std::vector<tagCABLEINFO> LoadCableKinds(QSettings& settings,
                                          const std::filesystem::path& dataFolder) {
     std::vector<tagCABLEINFO> kinds = BuildCableInfoList(CableFolder(dataFolder));
     LoadCableInfoSettings(kinds, CQtSettingsSection(settings, "AppState"));
+    for (tagCABLEINFO& kind : kinds) {
+        KeepOfferedPen(kind);
+    }
     return kinds;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 // The per-user settings store: its sections, keys and defaults. Every value read falls back to
-// its default when missing; nothing read is ever refused.
+// its default when missing and is brought within the range the program can use: the store can
+// be edited by hand, and a sheet of 30 000 m or a window from one edge of the number range to
+// the other must not reach the views.
 
 #include "ExAppServices.h"
 #include "ExCableInfo.h"
@@ -10,6 +12,7 @@
 #include <QRect>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <vector>
@@ -33,6 +36,39 @@ private:
     QSettings& m_settings;
     QString m_strSection;
 };
+
+// The whole numbers the drawing settings dialog accepts, which are also what is kept of values
+// read from the store.
+struct ExIntRange {
+    int minimum;
+    int maximum;
+
+    int Clamp(int value) const { return std::clamp(value, minimum, maximum); }
+};
+
+namespace exrange {
+inline constexpr ExIntRange kSheetM{1, 1000};
+inline constexpr ExIntRange kMatCm{1, 200};
+inline constexpr ExIntRange kWallCm{0, 200};
+inline constexpr ExIntRange kCableHeightCm{0, 1000};
+inline constexpr ExIntRange kGridIntervalCm{1, 200};
+inline constexpr ExIntRange kGridIntervalM{1, 20};
+inline constexpr ExIntRange kLargeLattice{1, 30};
+inline constexpr ExIntRange kBitmapPixels{96, 3072};
+// Window and bar corners in screen pixels, as far as any desktop reaches.
+inline constexpr ExIntRange kScreenCoordinate{-32768, 32767};
+} // namespace exrange
+
+// The cable pens the settings dialog offers; a stored pen it does not offer is read as the
+// default one (solid, normal).
+namespace expen {
+inline constexpr int kSolid = 0;
+inline constexpr int kDash = 3;
+inline constexpr int kDot = 2;
+inline constexpr int kThin = 2;
+inline constexpr int kNormal = 50;
+inline constexpr int kThick = 80;
+} // namespace expen
 
 // Show commands of the main window, as stored in "Window-ShowCmd".
 namespace exshow {

@@ -1,5 +1,6 @@
 #include "BitmapSetting.h"
 
+#include "AppSettings.h"
 #include "ExAppServices.h"
 #include "RangeSpinBox.h"
 
@@ -16,10 +17,10 @@ constexpr int kBlock = 8;
 } // namespace
 
 CBitmapSetting::CBitmapSetting(const ExDrawingDefaults& defaults, QWidget* parent)
-    : CExDrawSettingPage(parent), m_pWidth(AddField(kMinPixels, kMaxPixels, defaults.bitmapWidth,
+    : CExDrawSettingPage(parent), m_pWidth(AddField(exrange::kBitmapPixels, defaults.bitmapWidth,
                                                     QStringLiteral("bitmapWidth"))),
       m_pHeight(
-          AddField(kMinPixels, kMaxPixels, defaults.bitmapHeight, QStringLiteral("bitmapHeight"))) {
+          AddField(exrange::kBitmapPixels, defaults.bitmapHeight, QStringLiteral("bitmapHeight"))) {
     auto* box = new QGroupBox(QStringLiteral("ビットマップ保存サイズ"), this);
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(10);

@@ -8,9 +8,6 @@ class CBitmapSetting final : public CExDrawSettingPage {
     Q_OBJECT
 
 public:
-    static constexpr int kMinPixels = 96;
-    static constexpr int kMaxPixels = 3072;
-
     explicit CBitmapSetting(const ExDrawingDefaults& defaults, QWidget* parent = nullptr);
 
     // Stores both sizes through RoundedSize.

@@ -1,5 +1,6 @@
 #include "DrawSettingPage.h"
 
+#include "AppSettings.h"
 #include "RangeSpinBox.h"
 
 #include <QGridLayout>
@@ -24,9 +25,9 @@ bool CExDrawSettingPage::Validate() {
     return true;
 }
 
-CRangeSpinBox* CExDrawSettingPage::AddField(int minimum, int maximum, int value,
+CRangeSpinBox* CExDrawSettingPage::AddField(const ExIntRange& range, int value,
                                             const QString& name) {
-    auto* field = new CRangeSpinBox(minimum, maximum, this);
+    auto* field = new CRangeSpinBox(range.minimum, range.maximum, this);
     field->setValue(value);
     field->setObjectName(name);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

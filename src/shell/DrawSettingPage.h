@@ -7,6 +7,7 @@
 class CRangeSpinBox;
 class QGridLayout;
 struct ExDrawingDefaults;
+struct ExIntRange;
 
 // One page of the drawing environment settings. A page edits copies of the values; its
 // whole-number fields are kept so that OK can check them all before anything is stored.
@@ -25,7 +26,7 @@ public:
     virtual void Store(ExDrawingDefaults& defaults) const = 0;
 
 protected:
-    CRangeSpinBox* AddField(int minimum, int maximum, int value, const QString& name);
+    CRangeSpinBox* AddField(const ExIntRange& range, int value, const QString& name);
     // A "label field unit" row starting at the given column; an empty label or unit leaves its
     // cell empty.
     void AddRow(QGridLayout* grid, int row, int column, const QString& label, CRangeSpinBox* field,

@@ -1,5 +1,6 @@
 #include "ExDrawCableTab.h"
 
+#include "AppSettings.h"
 #include "Cp932.h"
 #include "ExAppServices.h"
 #include "RangeSpinBox.h"
@@ -41,7 +42,8 @@ QButtonGroup* AddChoices(QGridLayout* grid, int row, const QString& label,
 CExDrawCableTab::CExDrawCableTab(int heightCorrectionCm, std::vector<tagCABLEINFO> cableKinds,
                                  QWidget* parent)
     : CExDrawSettingPage(parent), m_arCableInfo(std::move(cableKinds)),
-      m_pHeight(AddField(0, 1000, heightCorrectionCm, QStringLiteral("cableHeightCorrection"))) {
+      m_pHeight(AddField(exrange::kCableHeightCm, heightCorrectionCm,
+                         QStringLiteral("cableHeightCorrection"))) {
     auto* heightRow = new QGridLayout;
     AddRow(heightRow, 0, 0, QStringLiteral("LANケーブル高さ補正 :"), m_pHeight,
            QStringLiteral("cm"));
@@ -74,14 +76,15 @@ QGroupBox* CExDrawCableTab::BuildKindGroup() {
 
     auto* pens = new QGridLayout;
     pens->setHorizontalSpacing(16);
-    m_pStyles = AddChoices(
-        pens, 0, QStringLiteral("形状 :"),
-        {{"実線", kSolid, "styleSolid"}, {"破線", kDash, "styleDash"}, {"点線", kDot, "styleDot"}},
-        box);
+    m_pStyles = AddChoices(pens, 0, QStringLiteral("形状 :"),
+                           {{"実線", expen::kSolid, "styleSolid"},
+                            {"破線", expen::kDash, "styleDash"},
+                            {"点線", expen::kDot, "styleDot"}},
+                           box);
     m_pWidths = AddChoices(pens, 1, QStringLiteral("太さ :"),
-                           {{"細い", kThin, "widthThin"},
-                            {"通常", kNormal, "widthNormal"},
-                            {"太い", kThick, "widthThick"}},
+                           {{"細い", expen::kThin, "widthThin"},
+                            {"通常", expen::kNormal, "widthNormal"},
+                            {"太い", expen::kThick, "widthThick"}},
                            box);
     pens->setColumnStretch(4, 1);
 

@@ -15,14 +15,6 @@ class CExDrawCableTab final : public CExDrawSettingPage {
     Q_OBJECT
 
 public:
-    // Pen styles and widths the page offers, in the order of its buttons.
-    static constexpr int kSolid = 0;
-    static constexpr int kDash = 3;
-    static constexpr int kDot = 2;
-    static constexpr int kThin = 2;
-    static constexpr int kNormal = 50;
-    static constexpr int kThick = 80;
-
     CExDrawCableTab(int heightCorrectionCm, std::vector<tagCABLEINFO> cableKinds,
                     QWidget* parent = nullptr);
 

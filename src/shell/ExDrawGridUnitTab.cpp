@@ -1,5 +1,6 @@
 #include "ExDrawGridUnitTab.h"
 
+#include "AppSettings.h"
 #include "ExAppServices.h"
 #include "RangeSpinBox.h"
 
@@ -14,26 +15,25 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kMaxLattice = 30;
-
-} // namespace
-
 CExDrawGridUnitTab::CExDrawGridUnitTab(const ExDrawingDefaults& defaults, QWidget* parent)
     : CExDrawSettingPage(parent), m_pBandButtons(new QButtonGroup(this)),
       m_pStack(new QStackedWidget(this)) {
-    m_bands[kBigBand] = {
-        AddField(1, 200, defaults.gridBigIntervalXCm, QStringLiteral("gridBigIntervalX")),
-        AddField(1, 200, defaults.gridBigIntervalYCm, QStringLiteral("gridBigIntervalY")),
-        AddField(1, kMaxLattice, defaults.largeLatticeBigX, QStringLiteral("largeLatticeBigX")),
-        AddField(1, kMaxLattice, defaults.largeLatticeBigY, QStringLiteral("largeLatticeBigY"))};
-    m_bands[kSmallBand] = {
-        AddField(1, 20, defaults.gridSmallIntervalXM, QStringLiteral("gridSmallIntervalX")),
-        AddField(1, 20, defaults.gridSmallIntervalYM, QStringLiteral("gridSmallIntervalY")),
-        AddField(1, kMaxLattice, defaults.largeLatticeSmallX, QStringLiteral("largeLatticeSmallX")),
-        AddField(1, kMaxLattice, defaults.largeLatticeSmallY,
-                 QStringLiteral("largeLatticeSmallY"))};
+    m_bands[kBigBand] = {AddField(exrange::kGridIntervalCm, defaults.gridBigIntervalXCm,
+                                  QStringLiteral("gridBigIntervalX")),
+                         AddField(exrange::kGridIntervalCm, defaults.gridBigIntervalYCm,
+                                  QStringLiteral("gridBigIntervalY")),
+                         AddField(exrange::kLargeLattice, defaults.largeLatticeBigX,
+                                  QStringLiteral("largeLatticeBigX")),
+                         AddField(exrange::kLargeLattice, defaults.largeLatticeBigY,
+                                  QStringLiteral("largeLatticeBigY"))};
+    m_bands[kSmallBand] = {AddField(exrange::kGridIntervalM, defaults.gridSmallIntervalXM,
+                                    QStringLiteral("gridSmallIntervalX")),
+                           AddField(exrange::kGridIntervalM, defaults.gridSmallIntervalYM,
+                                    QStringLiteral("gridSmallIntervalY")),
+                           AddField(exrange::kLargeLattice, defaults.largeLatticeSmallX,
+                                    QStringLiteral("largeLatticeSmallX")),
+                           AddField(exrange::kLargeLattice, defaults.largeLatticeSmallY,
+                                    QStringLiteral("largeLatticeSmallY"))};
 
     auto* box = new QGroupBox(QStringLiteral("グリッド粒度設定"), this);
     auto* big = new QRadioButton(QStringLiteral("倍率1/1～1/129"), box);

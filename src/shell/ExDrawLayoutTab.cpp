@@ -1,5 +1,6 @@
 #include "ExDrawLayoutTab.h"
 
+#include "AppSettings.h"
 #include "ExAppServices.h"
 #include "RangeSpinBox.h"
 
@@ -8,15 +9,15 @@
 #include <QVBoxLayout>
 
 CExDrawLayoutTab::CExDrawLayoutTab(const ExDrawingDefaults& defaults, QWidget* parent)
-    : CExDrawSettingPage(parent),
-      m_pSheetHeight(AddField(1, 1000, defaults.sheetHeightM, QStringLiteral("sheetHeight"))),
-      m_pSheetWidth(AddField(1, 1000, defaults.sheetWidthM, QStringLiteral("sheetWidth"))),
-      m_pMatLength(AddField(1, 200, defaults.matLengthCm, QStringLiteral("matLength"))),
-      m_pMatWidth(AddField(1, 200, defaults.matWidthCm, QStringLiteral("matWidth"))),
-      m_pOuterWall(
-          AddField(0, 200, defaults.outerWallThicknessCm, QStringLiteral("outerWallThickness"))),
-      m_pInnerWall(
-          AddField(0, 200, defaults.innerWallThicknessCm, QStringLiteral("innerWallThickness"))) {
+    : CExDrawSettingPage(parent), m_pSheetHeight(AddField(exrange::kSheetM, defaults.sheetHeightM,
+                                                          QStringLiteral("sheetHeight"))),
+      m_pSheetWidth(AddField(exrange::kSheetM, defaults.sheetWidthM, QStringLiteral("sheetWidth"))),
+      m_pMatLength(AddField(exrange::kMatCm, defaults.matLengthCm, QStringLiteral("matLength"))),
+      m_pMatWidth(AddField(exrange::kMatCm, defaults.matWidthCm, QStringLiteral("matWidth"))),
+      m_pOuterWall(AddField(exrange::kWallCm, defaults.outerWallThicknessCm,
+                            QStringLiteral("outerWallThickness"))),
+      m_pInnerWall(AddField(exrange::kWallCm, defaults.innerWallThicknessCm,
+                            QStringLiteral("innerWallThickness"))) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(10);
