@@ -72,6 +72,8 @@ void CPartsThumbnailCtrl::Reload() {
         addItem(item);
     }
     progress.setValue(static_cast<int>(files.size()));
+    // The list keeps its scroll position through clearing: another category starts at the top.
+    scrollToTop();
 }
 
 CKORVANEXDoc* CPartsThumbnailCtrl::BeginLibraryDrag(int index) {

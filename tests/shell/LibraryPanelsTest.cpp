@@ -16,6 +16,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -130,6 +131,38 @@ private slots:
         QCOMPARE(picture.pixelColor(32, 32), QColor(Qt::white));
         QCOMPARE(picture.pixelColor(0, 32), QColor(40, 80, 120));
         QCOMPARE(picture.pixelColor(63, 32), QColor(40, 80, 120));
+    }
+
+    void anotherCategoryIsShownFromItsFirstParts() {
+        TestLibrary library;
+        for (const QString& category : {QStringLiteral("07机"), QStringLiteral("08椅子")}) {
+            library.Folder(category);
+            for (int i = 0; i < 40; ++i) {
+                library.Shape(QStringLiteral("%1/%2部品.qvf")
+                                  .arg(category)
+                                  .arg(70101 + i, 6, 10, QLatin1Char('0')),
+                              70101 + i);
+            }
+        }
+        CPartsThumbnailCtrl thumbnails;
+        thumbnails.SetLibraryFolder(library.Path());
+        thumbnails.resize(300, 240);
+        thumbnails.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&thumbnails));
+        thumbnails.SetCategory(QStringLiteral("07机/"));
+        thumbnails.Reload();
+        QScrollBar* scroll = thumbnails.verticalScrollBar();
+        QTRY_VERIFY(scroll->maximum() > 0);
+        scroll->setValue(scroll->maximum());
+        QTest::qWait(50);
+        QVERIFY(scroll->value() > 0);
+
+        thumbnails.SetCategory(QStringLiteral("08椅子/"));
+        thumbnails.Reload();
+        QCOMPARE(scroll->value(), 0);
+        QTest::qWait(50);
+        QCOMPARE(scroll->value(), 0);
+        QVERIFY(thumbnails.visualItemRect(thumbnails.item(0)).top() >= 0);
     }
 
     void eachKindDraggedFromThePanelIsPlacedAndACancelPlacesNothing() {
