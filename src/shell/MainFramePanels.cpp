@@ -58,8 +58,9 @@ void CMainFrame::OnDrawSettings() {
     }
     m_services.SetDrawingDefaults(dialog.Defaults());
     m_services.SetCableKinds(dialog.CableKinds());
-    if (CKORVANEXView* view = ActiveView()) {
-        view->Document().UpdateAllViews(nullptr, exhint::kRedrawAll);
+    // The settings belong to no drawing: every open one takes them at once.
+    for (CChildFrame* child : Children()) {
+        child->Document().UpdateAllViews(nullptr, exhint::kRedrawAll);
     }
 }
 

@@ -384,11 +384,13 @@ private slots:
         QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン - marked[*]"));
     }
 
-    void confirmedDrawingSettingsReachTheFrameAndTheViews() {
+    void confirmedDrawingSettingsReachEveryOpenDrawing() {
         CMainFrame frame;
         frame.show();
-        CChildFrame* child = frame.NewDocument();
-        QTRY_VERIFY(child->View().Grid().smallInterval.x > 0);
+        CChildFrame* first = frame.NewDocument();
+        CChildFrame* second = frame.NewDocument();
+        QTRY_VERIFY(first->View().Grid().smallInterval.x > 0);
+        QTRY_VERIFY(second->View().Grid().smallInterval.x > 0);
         QTimer responder;
         connect(&responder, &QTimer::timeout, [] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -400,7 +402,9 @@ private slots:
         responder.start(20);
         frame.Action(QStringLiteral("drawSettings"))->trigger();
         QCOMPARE(frame.DrawingDefaults().gridBigIntervalXCm, 120);
-        QCOMPARE(child->View().Grid().smallInterval.x, 120000);
+        QCOMPARE(frame.ActiveChild(), second);
+        QCOMPARE(second->View().Grid().smallInterval.x, 120000);
+        QCOMPARE(first->View().Grid().smallInterval.x, 120000);
     }
 
     void logFolderIsWritable() {
