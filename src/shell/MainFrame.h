@@ -120,6 +120,7 @@ private:
     void BuildFileMenu();
     void BuildViewMenu();
     void BuildZoomMenu();
+    void FillZoomMenu(QMenu& menu, bool zoomIn) const;
     void BuildDrawMenu();
     void BuildSettingsMenu();
     void BuildHelpMenu();
@@ -157,7 +158,8 @@ private:
     QMdiArea* m_pMdiArea;
     QLabel* m_pZoomIndicator;
     QMenu* m_pFileMenu = nullptr;
-    QMenu* m_pZoomMenu = nullptr;
+    QMenu* m_pZoomInMenu = nullptr;
+    QMenu* m_pZoomOutMenu = nullptr;
     QAction* m_pRecentAnchor = nullptr;
     QList<QAction*> m_lstRecentActions;
     std::vector<ToolBarEntry> m_lstToolBars;

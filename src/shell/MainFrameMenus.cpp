@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace {
 
 // Commands that need an open drawing and nothing more.
@@ -21,6 +23,31 @@ constexpr const char* kDrawingCommands[] = {
     "fileClose",   "fileSave",        "fileSaveAs",      "fileBitmap", "viewGrid",
     "viewMeasure", "viewArea",        "zoomDialog",      "layoutView", "wiringView",
     "mapSize",     "partsListLayout", "partsListWiring", "selectTool"};
+
+// The presets under a zoom button's arrow, as a range of preset indexes: zooming in, from the
+// current zoom to 1/10; zooming out, from 1/500 to the current zoom. A typed zoom counts as the
+// first preset not coarser than it when zooming in and the last one not finer when zooming out.
+std::pair<int, int> ZoomMenuPresets(const ExZoomState& state, bool zoomIn) {
+    const bool typed = state.index < exzoom::kCoarsest || state.index > exzoom::kFinest;
+    if (zoomIn) {
+        int first = state.index;
+        if (typed) {
+            first = exzoom::kCoarsest;
+            while (first <= exzoom::kFinest && exzoom::PresetDivisor(first) > state.zoom) {
+                ++first;
+            }
+        }
+        return {first, exzoom::kFinest};
+    }
+    int last = state.index;
+    if (typed) {
+        last = exzoom::kFinest;
+        while (last >= exzoom::kCoarsest && exzoom::PresetDivisor(last) < state.zoom) {
+            --last;
+        }
+    }
+    return {exzoom::kCoarsest, last};
+}
 
 } // namespace
 
@@ -175,24 +202,45 @@ void CMainFrame::BuildViewMenu() {
         &QAction::triggered, this, [this] { OnPartsList(ExPartsListKind::Wiring); });
 }
 
-// The zoom presets, opened from the arrows of the zoom buttons.
+// The zoom presets, opened from the arrows of the zoom buttons: each arrow offers the presets
+// in its own direction, so its menu is filled as it opens.
 void CMainFrame::BuildZoomMenu() {
-    m_pZoomMenu = new QMenu(QStringLiteral("拡大・縮小"), this);
-    m_pZoomMenu->setObjectName(QStringLiteral("zoomMenu"));
-    QAction* dialog =
-        AddAction(m_pZoomMenu, QStringLiteral("zoomDialog"), QStringLiteral("指定する"));
+    QAction* dialog = AddAction(nullptr, QStringLiteral("zoomDialog"), QStringLiteral("指定する"));
     dialog->setCheckable(true);
     connect(dialog, &QAction::triggered, this,
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnZoomDialog(); }); });
     for (int index = exzoom::kCoarsest; index <= exzoom::kFinest; ++index) {
-        QAction* preset = AddAction(m_pZoomMenu, QStringLiteral("zoomPreset%1").arg(index),
+        QAction* preset = AddAction(nullptr, QStringLiteral("zoomPreset%1").arg(index),
                                     QString::fromUtf8(exzoom::PresetText(index)));
         preset->setCheckable(true);
         connect(preset, &QAction::triggered, this, [this, index] {
             OnActiveView([index](CKORVANEXView& view) { view.OnZoomPreset(index); });
         });
     }
-    connect(m_pZoomMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    m_pZoomInMenu = new QMenu(QStringLiteral("拡大・縮小"), this);
+    m_pZoomOutMenu = new QMenu(QStringLiteral("拡大・縮小"), this);
+    for (QMenu* menu : {m_pZoomInMenu, m_pZoomOutMenu}) {
+        const bool zoomIn = menu == m_pZoomInMenu;
+        menu->setObjectName(zoomIn ? QStringLiteral("zoomInMenu") : QStringLiteral("zoomOutMenu"));
+        connect(menu, &QMenu::aboutToShow, this, [this, menu, zoomIn] {
+            UpdateCommandStates();
+            FillZoomMenu(*menu, zoomIn);
+        });
+    }
+}
+
+void CMainFrame::FillZoomMenu(QMenu& menu, bool zoomIn) const {
+    menu.clear();
+    const CKORVANEXView* view = ActiveView();
+    const ExZoomState state =
+        view ? ExZoomState{view->GetZoom(), view->GetZoomIndex()} : ExZoomState{};
+    if (zoomIn) {
+        menu.addAction(Action(QStringLiteral("zoomDialog")));
+    }
+    const auto [first, last] = ZoomMenuPresets(state, zoomIn);
+    for (int index = first; index <= last; ++index) {
+        menu.addAction(Action(QStringLiteral("zoomPreset%1").arg(index)));
+    }
 }
 
 void CMainFrame::BuildDrawMenu() {

@@ -178,10 +178,11 @@ void CMainFrame::BuildToolBars() {
         m_lstToolBars.push_back({bar, design.twoSizes});
     }
     // The zoom buttons zoom at a click and offer the presets on their arrows.
-    for (const char* zoom : {"zoomIn", "zoomOut"}) {
+    for (const auto& [zoom, menu] :
+         {std::pair{"zoomIn", m_pZoomInMenu}, std::pair{"zoomOut", m_pZoomOutMenu}}) {
         auto* tool = qobject_cast<QToolButton*>(
             m_lstToolBars.front().bar->widgetForAction(Action(QLatin1String(zoom))));
-        tool->setMenu(m_pZoomMenu);
+        tool->setMenu(menu);
         tool->setPopupMode(QToolButton::MenuButtonPopup);
     }
     ApplyToolBarLook();

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
@@ -26,8 +27,32 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <filesystem>
+
+namespace {
+
+// What the menu under a zoom button's arrow offers as it opens.
+QStringList ZoomMenuTexts(const CMainFrame& frame, const char* button) {
+    auto* tool =
+        qobject_cast<QToolButton*>(frame.ToolBar(QStringLiteral("Norm"))
+                                       ->widgetForAction(frame.Action(QLatin1String(button))));
+    QMenu* menu = tool ? tool->menu() : nullptr;
+    if (!menu) {
+        return {QStringLiteral("no menu")};
+    }
+    emit menu->aboutToShow();
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (action->isVisible() && !action->isSeparator()) {
+            texts.append(action->text());
+        }
+    }
+    return texts;
+}
+
+} // namespace
 
 class MainFrameTest : public QObject {
     Q_OBJECT
@@ -405,6 +430,40 @@ private slots:
         QCOMPARE(frame.ActiveChild(), second);
         QCOMPARE(second->View().Grid().smallInterval.x, 120000);
         QCOMPARE(first->View().Grid().smallInterval.x, 120000);
+    }
+
+    void theZoomArrowsOfferThePresetsTowardsTheirDirection() {
+        CMainFrame frame;
+        frame.show();
+        CKORVANEXView& view = frame.NewDocument()->View();
+        const QStringList all = {
+            QStringLiteral("1/500"), QStringLiteral("1/200"), QStringLiteral("1/150"),
+            QStringLiteral("1/125"), QStringLiteral("1/100"), QStringLiteral("1/75"),
+            QStringLiteral("1/50"),  QStringLiteral("1/25"),  QStringLiteral("1/10")};
+        const QString typed = QStringLiteral("指定する");
+        const struct {
+            int preset; // 0: the divisor is typed
+            int zoom;
+            QStringList in;
+            QStringList out;
+        } cases[] = {
+            {6, 100, QStringList{typed} + all.mid(4), all.mid(0, 5)},
+            {2, 500, QStringList{typed} + all, all.mid(0, 1)},
+            {10, 10, QStringList{typed} + all.mid(8), all},
+            {0, 120, QStringList{typed} + all.mid(4), all.mid(0, 4)},
+            {0, 1000, QStringList{typed} + all, {}},
+            {0, 12, QStringList{typed} + all.mid(8), all.mid(0, 8)},
+        };
+        for (const auto& entry : cases) {
+            if (entry.preset) {
+                view.OnZoomPreset(entry.preset);
+            } else {
+                view.ApplyTypedZoom(entry.zoom);
+            }
+            QCOMPARE(view.GetZoom(), entry.zoom);
+            QCOMPARE(ZoomMenuTexts(frame, "zoomIn"), entry.in);
+            QCOMPARE(ZoomMenuTexts(frame, "zoomOut"), entry.out);
+        }
     }
 
     void logFolderIsWritable() {
