@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -39,7 +40,6 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
 
     m_pZoomIndicator->setObjectName(QStringLiteral("zoomIndicator"));
-    m_pZoomIndicator->setText(::ZoomIndicatorText(100));
     m_pZoomIndicator->setMinimumWidth(
         m_pZoomIndicator->fontMetrics().horizontalAdvance(QStringLiteral("1/3000 ")));
     statusBar()->addPermanentWidget(m_pZoomIndicator);
@@ -172,11 +172,15 @@ void CMainFrame::ActivateTab(int index) {
     }
 }
 
+// The area also reports no active window while the main window itself is inactive, and it
+// does so for a closing window before it lets go of it: only when no drawing is left does the
+// window show none, at once.
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     auto* child = qobject_cast<CChildFrame*>(window);
     if (!child) {
-        if (m_pMdiArea->subWindowList().isEmpty()) {
+        if (!HasOpenDrawing()) {
             m_pActiveView = nullptr;
+            m_pZoomIndicator->clear();
             UpdateTitle();
             UpdateCommandStates();
         }
@@ -195,6 +199,14 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     m_pZoomIndicator->setText(view->ZoomText());
     UpdateTitle();
     UpdateCommandStates();
+}
+
+// A closing drawing's window closes its view first, before the area lets go of the window.
+bool CMainFrame::HasOpenDrawing() const {
+    const QList<CChildFrame*> children = Children();
+    return std::any_of(children.begin(), children.end(), [](const CChildFrame* child) {
+        return !child->isHidden() && !child->View().isHidden();
+    });
 }
 
 // The title names the active drawing and marks it while it has unsaved changes.

@@ -141,6 +141,7 @@ private:
         }
     }
     void OnSubWindowActivated(QMdiSubWindow* window);
+    bool HasOpenDrawing() const;
     void UpdateTitle();
     CChildFrame* AddChild(CChildFrame* child);
     QString NextUntitledTitle();

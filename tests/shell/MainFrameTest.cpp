@@ -466,6 +466,38 @@ private slots:
         }
     }
 
+    void withoutDrawingsTheWindowShowsNoneAndItsDrawingCommandsAreOff() {
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const char* drawingCommands[] = {"fileSave", "fileBitmap", "zoomIn",     "zoomOut",
+                                         "mapSize",  "selectTool", "layoutView", "wiringView"};
+        const auto verifyNoDrawing = [&] {
+            QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン"));
+            QCOMPARE(frame.ZoomIndicatorText(), QString());
+            for (const char* name : drawingCommands) {
+                QVERIFY2(!frame.Action(QLatin1String(name))->isEnabled(), name);
+            }
+        };
+        verifyNoDrawing();
+        for (int drawings : {1, 2}) {
+            QList<CChildFrame*> children;
+            for (int i = 0; i < drawings; ++i) {
+                children.append(frame.NewDocument());
+            }
+            QCOMPARE(frame.ZoomIndicatorText(), QStringLiteral("1/100"));
+            for (const char* name : drawingCommands) {
+                QVERIFY2(frame.Action(QLatin1String(name))->isEnabled(), name);
+            }
+            for (CChildFrame* child : children) {
+                QVERIFY(child->close());
+            }
+            verifyNoDrawing();
+            QTRY_VERIFY(frame.Children().isEmpty());
+            verifyNoDrawing();
+        }
+    }
+
     void logFolderIsWritable() {
         const QString folder = LogFolder();
         QVERIFY(QDir(folder).exists());
