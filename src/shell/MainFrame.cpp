@@ -50,6 +50,9 @@ CMainFrame::CMainFrame(QWidget* parent)
     RestoreLayout(settings, LoadToolBarState(settings));
     resize(1024, 768);
     m_bCreated = LoadFont();
+    if (m_bCreated) {
+        ReadLibrary();
+    }
 }
 
 // The drawings go first, while the services and the menus they report to still exist.

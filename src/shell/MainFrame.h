@@ -127,6 +127,7 @@ private:
     void BuildToolBarActions();
     void BuildToolBars();
     void BuildPanels();
+    void ReadLibrary();
     void ApplyToolBarLook();
     void RestoreLayout(QSettings& settings, const ExToolBarState& toolBars);
     void RebuildRecentFiles();

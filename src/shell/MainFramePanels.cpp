@@ -2,6 +2,7 @@
 
 #include "ChildFrame.h"
 #include "DrawSettingDialog.h"
+#include "ExErrorLog.h"
 #include "KORVANEXView.h"
 #include "MainFrame.h"
 #include "PartsCategoryCtrl.h"
@@ -37,7 +38,25 @@ void CMainFrame::BuildPanels() {
     splitDockWidget(m_pCategoryDock, m_pThumbnailDock, Qt::Vertical);
     resizeDocks({m_pCategoryDock}, {270}, Qt::Horizontal);
     resizeDocks({m_pCategoryDock, m_pThumbnailDock}, {200, 400}, Qt::Vertical);
-    m_pCategoryCtrl->Build(LibraryFolder());
+}
+
+// Without its library, or without the outer walls every plan starts with, the program still
+// draws: the panels stay empty, and the user and the log are told why, once.
+void CMainFrame::ReadLibrary() {
+    const QString folder = LibraryFolder();
+    if (m_pCategoryCtrl->Build(folder)) {
+        return;
+    }
+    const QString problem = QDir(folder).exists()
+                                ? QStringLiteral("部品フォルダに「%1」が見つかりません。")
+                                      .arg(QString::fromUtf8(exlibrary::kOuterWallFolder))
+                                : QStringLiteral("部品フォルダが見つかりません。");
+    const QString shown = QDir::toNativeSeparators(folder);
+    exlog::WriteLine((problem + QLatin1Char(' ') + shown).toStdString());
+    const QString message = problem + QLatin1Char('\n') + shown + QLatin1Char('\n') +
+                            QStringLiteral("部品カテゴリと部品サムネイルには何も表示されません。");
+    AppServices().MessageBox(message.toStdString(), ExMessageIcon::Exclamation,
+                             ExMessageButtons::Ok);
 }
 
 QString CMainFrame::LibraryFolder() const {
