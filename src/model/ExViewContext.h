@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExTypes.h"
+#include "ExViewSettings.h"
 
 class CKORVANEXDoc;
 
@@ -11,21 +12,23 @@ class CExViewContext {
 public:
     virtual ~CExViewContext() = default;
 
-    // The divisor applied by every conversion (the drawing is shown at 1/divisor).
-    virtual int GetViewScale() const = 0;
+    // The settings the view shows the drawing with; the view owns them, everything reads them.
+    virtual const ExViewSettings& Settings() const = 0;
     // Dots per inch of the display the view units are snapped to.
     virtual int GetDpi() const = 0;
-    // Drawing sheet size in whole metres.
-    virtual int GetMapWidth() const = 0;
-    virtual int GetMapHeight() const = 0;
-
-    virtual bool IsShowGrid() const = 0;
-    virtual bool IsShowMeasure() const = 0;
-    virtual bool IsShowArea() const = 0;
     // False for surfaces that are not an interactive drawing view (printing, export).
     virtual bool IsDrawingView() const = 0;
     // The drawing the view shows, for elements that look at their neighbours; may be null.
     virtual const CKORVANEXDoc* GetDocument() const { return nullptr; }
+
+    // The divisor applied by every conversion (the drawing is shown at 1/divisor).
+    int GetViewScale() const { return Settings().viewScale; }
+    // Drawing sheet size in whole metres.
+    int GetMapWidth() const { return Settings().mapWidth; }
+    int GetMapHeight() const { return Settings().mapHeight; }
+    bool IsShowGrid() const { return Settings().showGrid != 0; }
+    bool IsShowMeasure() const { return Settings().showMeasure != 0; }
+    bool IsShowArea() const { return Settings().showArea != 0; }
 
     // A drawing-unit length in view units: divided by the divisor, then snapped to the pixel grid.
     int ToViewLength(int drawingLength) const;

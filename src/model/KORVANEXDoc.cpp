@@ -78,12 +78,12 @@ void CKORVANEXDoc::RemoveObserver(CExDocObserver* observer) {
                       m_observers.end());
 }
 
-void CKORVANEXDoc::UpdateAllViews(CExDocObserver* sender, int hint, void* object) {
+void CKORVANEXDoc::UpdateAllViews(CExDocObserver* sender, const ExDocUpdate& update) {
     // An observer may remove itself while being told.
     const std::vector<CExDocObserver*> observers = m_observers;
     for (CExDocObserver* observer : observers) {
         if (observer != sender) {
-            observer->OnDocumentUpdate(sender, hint, object);
+            observer->OnDocumentUpdate(sender, update);
         }
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ExDocUpdate.h"
 #include "ExTypes.h"
+#include "ExViewSettings.h"
 
 #include <filesystem>
 #include <memory>
@@ -9,39 +11,6 @@
 
 class CExArchive;
 class CExParts;
-
-// The view settings a drawing file carries: what the active view supplies on saving and what a
-// loaded drawing hands to its view when the view is first laid out.
-struct ExViewSettings {
-    ExPoint center;      // drawing point under the centre of the view
-    int zoom = 100;      // divisor chosen by the user
-    int zoomIndex = 6;   // preset index (1 = typed value)
-    int viewScale = 100; // divisor applied by the conversions
-    int mapWidth = 25;   // drawing sheet in whole metres
-    int mapHeight = 25;
-    int showGrid = 1;
-    int showMeasure = 1;
-    int showArea = 1;
-
-    friend bool operator==(const ExViewSettings&, const ExViewSettings&) = default;
-};
-
-// Told by the document when something changed; views implement it. Hints: 0 general, 6 zoom
-// changed, 7 library part dragged, 8 drag moved, 9 dropped or cancelled, 11 redraw all.
-class CExDocObserver {
-public:
-    virtual ~CExDocObserver() = default;
-    virtual void OnDocumentUpdate(CExDocObserver* sender, int hint, void* object) = 0;
-};
-
-namespace exhint {
-inline constexpr int kGeneral = 0;
-inline constexpr int kZoomChanged = 6;
-inline constexpr int kDragStarted = 7;
-inline constexpr int kDragMoved = 8;
-inline constexpr int kDropped = 9;
-inline constexpr int kRedrawAll = 11;
-} // namespace exhint
 
 namespace excommand {
 inline constexpr int kLayoutView = 33009;
@@ -108,8 +77,7 @@ public:
     void AddObserver(CExDocObserver* observer);
     void RemoveObserver(CExDocObserver* observer);
     // Tells every observer but the sender.
-    void UpdateAllViews(CExDocObserver* sender, int hint = exhint::kGeneral,
-                        void* object = nullptr);
+    void UpdateAllViews(CExDocObserver* sender, const ExDocUpdate& update = {});
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }

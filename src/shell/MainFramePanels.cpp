@@ -79,7 +79,7 @@ void CMainFrame::OnDrawSettings() {
     m_services.SetCableKinds(dialog.CableKinds());
     // The settings belong to no drawing: every open one takes them at once.
     for (CChildFrame* child : Children()) {
-        child->Document().UpdateAllViews(nullptr, exhint::kRedrawAll);
+        child->Document().UpdateAllViews(nullptr, ExDocUpdate::RedrawAll());
     }
 }
 

@@ -84,7 +84,7 @@ CKORVANEXDoc* CPartsThumbnailCtrl::BeginLibraryDrag(int index) {
     CExParts* prototype = m_prototypes[static_cast<std::size_t>(index)].get();
     doc->SetDragParts(prototype);
     m_bDragging = true;
-    doc->UpdateAllViews(nullptr, exhint::kDragStarted, prototype);
+    doc->UpdateAllViews(nullptr, ExDocUpdate::DragStarted(prototype));
     return doc;
 }
 
@@ -94,7 +94,7 @@ void CPartsThumbnailCtrl::EndLibraryDrag(CKORVANEXDoc* doc, bool dropped) {
         return;
     }
     if (!dropped) {
-        doc->UpdateAllViews(nullptr, exhint::kDropped, nullptr);
+        doc->UpdateAllViews(nullptr, ExDocUpdate::Dropped(std::nullopt));
     }
     doc->SetDragParts(nullptr);
 }

@@ -27,8 +27,8 @@ CKORVANEXView::CKORVANEXView(CKORVANEXDoc& doc, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_pRulerH(new CRulerH(*this, viewport())),
       m_pRulerV(new CRulerV(*this, viewport())) {
     const ExDrawingDefaults& defaults = AppServices().DrawingDefaults();
-    m_nMapWidth = defaults.sheetWidthM;
-    m_nMapHeight = defaults.sheetHeightM;
+    m_settings.mapWidth = defaults.sheetWidthM;
+    m_settings.mapHeight = defaults.sheetHeightM;
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setMouseTracking(true);
@@ -47,7 +47,7 @@ CKORVANEXView::~CKORVANEXView() {
 }
 
 QString CKORVANEXView::ZoomText() const {
-    return ZoomIndicatorText(m_nZoom);
+    return ZoomIndicatorText(m_settings.zoom);
 }
 
 void CKORVANEXView::Activate(bool active) {
@@ -71,22 +71,28 @@ void CKORVANEXView::Activate(bool active) {
     }
 }
 
-void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, int hint, void* object) {
+void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, const ExDocUpdate& update) {
+    using Kind = ExDocUpdate::Kind;
     try {
-        switch (hint) {
-        case exhint::kDragStarted:
-            OnLibraryDragStarted(static_cast<const CExParts*>(object));
+        switch (update.kind) {
+        case Kind::DragStarted:
+            OnLibraryDragStarted(update.dragPart);
             break;
-        case exhint::kDragMoved:
-            OnLibraryDragMoved(*static_cast<const ExPoint*>(object));
+        case Kind::DragMoved:
+            if (update.screen) {
+                OnLibraryDragMoved(*update.screen);
+            }
             break;
-        case exhint::kDropped:
-            OnLibraryDragEnded(static_cast<const ExPoint*>(object));
+        case Kind::Dropped:
+            OnLibraryDragEnded(update.screen ? &*update.screen : nullptr);
             break;
-        case exhint::kZoomChanged:
+        case Kind::ZoomChanged:
             ApplyZoom();
             break;
-        case exhint::kRedrawAll:
+        case Kind::PartsChanged:
+            InvalidateDrawingArea(update.area);
+            break;
+        case Kind::RedrawAll:
             // The drawing settings may have changed the grid.
             if (m_bInitialised) {
                 Layout(true);
@@ -103,9 +109,9 @@ void CKORVANEXView::OnDocumentUpdate(CExDocObserver*, int hint, void* object) {
 
 ExPaintSwitches CKORVANEXView::PaintSwitches() const {
     ExPaintSwitches switches;
-    switches.decision =
-        CExDrawingDecision::ForView(m_doc.GetViewMode(), m_bShowMeasure, m_bShowArea);
-    switches.showGrid = m_bShowGrid;
+    switches.decision = CExDrawingDecision::ForView(m_doc.GetViewMode(), m_settings.showMeasure,
+                                                    m_settings.showArea);
+    switches.showGrid = m_settings.showGrid;
     switches.editTool = m_doc.GetEditTool();
     return switches;
 }
@@ -233,6 +239,12 @@ void CKORVANEXView::InvalidateDrawingRect(const ExRect& viewRect) {
     const QRect pixels = m_geometry.ViewRectToPixels(viewRect).adjusted(-1, -1, 1, 1);
     m_renderer.Invalidate(pixels);
     viewport()->update(pixels);
+}
+
+void CKORVANEXView::InvalidateDrawingArea(const ExRect& drawingArea) {
+    const ExPoint corners[2] = {m_geometry.DrawingToView({drawingArea.left, drawingArea.top}),
+                                m_geometry.DrawingToView({drawingArea.right, drawingArea.bottom})};
+    InvalidateDrawingRect({corners[0].x, corners[0].y, corners[1].x, corners[1].y});
 }
 
 void CKORVANEXView::RefreshRect(const ExRect& viewRect) {

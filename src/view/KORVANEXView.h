@@ -35,24 +35,19 @@ public:
     const CKORVANEXDoc* GetDocument() const override { return &m_doc; }
 
     // What the elements ask of the active view.
-    int GetViewScale() const override { return m_nViewScale; }
-    int GetDpi() const override { return m_nDpi; }
-    int GetMapWidth() const override { return m_nMapWidth; }
-    int GetMapHeight() const override { return m_nMapHeight; }
-    bool IsShowGrid() const override { return m_bShowGrid; }
-    bool IsShowMeasure() const override { return m_bShowMeasure; }
-    bool IsShowArea() const override { return m_bShowArea; }
+    const ExViewSettings& Settings() const override { return m_settings; }
+    int GetDpi() const override { return m_geometry.Dpi(); }
     bool IsDrawingView() const override { return true; }
 
-    void OnDocumentUpdate(CExDocObserver* sender, int hint, void* object) override;
+    void OnDocumentUpdate(CExDocObserver* sender, const ExDocUpdate& update) override;
 
     // Activation: the active view is the one the elements convert through and the only one
     // whose ruler bars show.
     void Activate(bool active);
     bool IsActiveView() const { return m_bActive; }
 
-    int GetZoom() const { return m_nZoom; }
-    int GetZoomIndex() const { return m_nZoomIndex; }
+    int GetZoom() const { return m_settings.zoom; }
+    int GetZoomIndex() const { return m_settings.zoomIndex; }
     QString ZoomText() const;
     const CViewGeometry& Geometry() const { return m_geometry; }
     const ExGridLayout& Grid() const { return m_grid; }
@@ -92,6 +87,8 @@ public:
     // For the editing tools: the parts in a view-unit rectangle changed and are drawn again;
     // a rectangle whose selection changed is composed again; everything is recomputed.
     void InvalidateDrawingRect(const ExRect& viewRect);
+    // The same for an area in drawing units, as other views of the drawing report it.
+    void InvalidateDrawingArea(const ExRect& drawingArea);
     void RefreshRect(const ExRect& viewRect);
     void RedrawAll();
 
@@ -142,19 +139,10 @@ private:
     void OnLibraryDragMoved(ExPoint screen);
     void OnLibraryDragEnded(const ExPoint* screen);
     bool AcceptsLibraryDrag(const QMimeData* data) const;
-    void TellDragHint(QDropEvent* event, int hint);
+    void TellDragHint(QDropEvent* event, ExDocUpdate::Kind kind);
     void StartCable(const CExParts& prototype, ExPoint point);
 
     CKORVANEXDoc& m_doc;
-    int m_nZoom = 100;
-    int m_nZoomIndex = exzoom::kDefaultIndex;
-    int m_nViewScale = 100;
-    int m_nMapWidth = 25;
-    int m_nMapHeight = 25;
-    int m_nDpi = 96;
-    bool m_bShowGrid = true;
-    bool m_bShowMeasure = true;
-    bool m_bShowArea = true;
     bool m_bRecalcAll = true;
     bool m_bActive = false;
     bool m_bInitialised = false;
@@ -167,6 +155,8 @@ private:
     // size shows the drawing where it was meant to.
     ExPoint m_ptInitialCenter{-1, -1};
     CViewGeometry m_geometry;
+    // The view's settings, kept by its geometry.
+    ExViewSettings& m_settings = m_geometry.Settings();
     ExGridLayout m_grid;
     CViewRenderer m_renderer;
     CRulerH* m_pRulerH;

@@ -18,7 +18,7 @@ constexpr const char* kOverwriteQuestion = "%1 は既に存在します。\n上�
 } // namespace
 
 void CKORVANEXView::OnToggleGrid() {
-    m_bShowGrid = !m_bShowGrid;
+    m_settings.showGrid = m_settings.showGrid != 0 ? 0 : 1;
     RedrawAll();
     emit commandStateChanged();
 }
@@ -35,7 +35,7 @@ void CKORVANEXView::ClearSelection() {
 }
 
 void CKORVANEXView::OnToggleMeasure() {
-    m_bShowMeasure = !m_bShowMeasure;
+    m_settings.showMeasure = m_settings.showMeasure != 0 ? 0 : 1;
     ClearSelection();
     m_renderer.InvalidateAll();
     viewport()->update();
@@ -43,7 +43,7 @@ void CKORVANEXView::OnToggleMeasure() {
 }
 
 void CKORVANEXView::OnToggleArea() {
-    m_bShowArea = !m_bShowArea;
+    m_settings.showArea = m_settings.showArea != 0 ? 0 : 1;
     ClearSelection();
     m_renderer.InvalidateAll();
     viewport()->update();
@@ -65,7 +65,8 @@ void CKORVANEXView::OnWiringView() {
 }
 
 void CKORVANEXView::OnMapSize() {
-    CExDocMapSizeDialog dialog(m_doc, {m_nMapWidth, m_nMapHeight}, m_nViewScale, this);
+    CExDocMapSizeDialog dialog(m_doc, {m_settings.mapWidth, m_settings.mapHeight},
+                               m_settings.viewScale, this);
     if (dialog.exec() == QDialog::Accepted) {
         SetMapSize(dialog.Result());
     }
@@ -73,11 +74,11 @@ void CKORVANEXView::OnMapSize() {
 
 // The sheet size is kept in the drawing file: changing it is an edit to be saved.
 void CKORVANEXView::SetMapSize(ExMapSize size) {
-    if (size.width != m_nMapWidth || size.height != m_nMapHeight) {
+    if (size.width != m_settings.mapWidth || size.height != m_settings.mapHeight) {
         m_doc.SetModifiedFlag();
     }
-    m_nMapWidth = size.width;
-    m_nMapHeight = size.height;
+    m_settings.mapWidth = size.width;
+    m_settings.mapHeight = size.height;
     m_bRecalcAll = true;
     Layout(false);
     Layout(true);
@@ -110,9 +111,10 @@ void CKORVANEXView::OnBitmapSave() {
 
 bool CKORVANEXView::SaveBitmap(const QString& fileName) {
     const ExDrawingDefaults& defaults = AppServices().DrawingDefaults();
-    const bool saved = ExportSheet(
-        m_doc, fileName, ExPictureFormat::Bmp, QSize(defaults.bitmapWidth, defaults.bitmapHeight),
-        CExDrawingDecision::ForPicture(m_doc.GetViewMode()), m_nMapWidth, m_nMapHeight, nullptr);
+    const bool saved = ExportSheet(m_doc, fileName, ExPictureFormat::Bmp,
+                                   QSize(defaults.bitmapWidth, defaults.bitmapHeight),
+                                   CExDrawingDecision::ForPicture(m_doc.GetViewMode()),
+                                   m_settings.mapWidth, m_settings.mapHeight, nullptr);
     // The parts were recomputed for the picture: the screen needs its own geometry back.
     RedrawAll();
     if (!saved) {

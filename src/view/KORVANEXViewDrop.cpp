@@ -97,7 +97,7 @@ void CKORVANEXView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CKORVANEXView::dragMoveEvent(QDragMoveEvent* event) {
-    TellDragHint(event, exhint::kDragMoved);
+    TellDragHint(event, ExDocUpdate::Kind::DragMoved);
 }
 
 void CKORVANEXView::dragLeaveEvent(QDragLeaveEvent*) {
@@ -105,17 +105,19 @@ void CKORVANEXView::dragLeaveEvent(QDragLeaveEvent*) {
 }
 
 void CKORVANEXView::dropEvent(QDropEvent* event) {
-    TellDragHint(event, exhint::kDropped);
+    TellDragHint(event, ExDocUpdate::Kind::Dropped);
 }
 
 // Every view of the drawing hears where the pointer is, in screen pixels.
-void CKORVANEXView::TellDragHint(QDropEvent* event, int hint) {
+void CKORVANEXView::TellDragHint(QDropEvent* event, ExDocUpdate::Kind kind) {
     if (!AcceptsLibraryDrag(event->mimeData())) {
         event->ignore();
         return;
     }
     const QPoint screen = viewport()->mapToGlobal(event->position().toPoint());
-    ExPoint point{screen.x(), screen.y()};
-    m_doc.UpdateAllViews(nullptr, hint, &point);
+    const ExPoint point{screen.x(), screen.y()};
+    m_doc.UpdateAllViews(nullptr, kind == ExDocUpdate::Kind::Dropped
+                                      ? ExDocUpdate::Dropped(point)
+                                      : ExDocUpdate::DragMoved(point));
     event->acceptProposedAction();
 }

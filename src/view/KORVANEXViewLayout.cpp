@@ -35,17 +35,14 @@ bool CKORVANEXView::Layout(bool full) {
         ~Leave() { flag = false; }
     } leave{m_bInLayout};
 
-    m_geometry.SetDpi(m_nDpi);
-    m_geometry.SetMapSize(m_nMapWidth, m_nMapHeight);
     // Scroll bars that appear or go with the new ranges resize the client: lay out again.
     for (int pass = 0; pass < kLayoutPasses; ++pass) {
-        m_geometry.SetViewScale(m_nViewScale);
         m_geometry.SetClientSize(viewport()->size());
         if (!m_geometry.Layout()) {
             return false;
         }
-        m_nViewScale = m_geometry.ViewScale();
-        m_grid = ExGridLayout::Compute(m_nZoom, m_geometry, AppServices().DrawingDefaults());
+        m_grid =
+            ExGridLayout::Compute(m_settings.zoom, m_geometry, AppServices().DrawingDefaults());
         UpdateScrollBars();
         if (viewport()->size() == m_geometry.ClientPixels()) {
             break;
@@ -56,7 +53,7 @@ bool CKORVANEXView::Layout(bool full) {
     }
     if (!m_renderer.CreateLayers(m_geometry, m_grid, viewport()->devicePixelRatioF())) {
         AppServices().MessageBox(kOutOfMemory, ExMessageIcon::Stop, ExMessageButtons::Ok);
-        m_nZoom += 1;
+        m_settings.zoom += 1;
         QMetaObject::invokeMethod(this, &CKORVANEXView::OnZoomOut, Qt::QueuedConnection);
         return false;
     }
@@ -103,13 +100,13 @@ void CKORVANEXView::PositionRulers() {
 void CKORVANEXView::OnInitialUpdate() {
     m_bInitialised = true;
     if (const QScreen* screen = this->screen()) {
-        m_nDpi = std::max(1, static_cast<int>(std::lround(screen->logicalDotsPerInch())));
+        m_geometry.SetDpi(std::max(1, static_cast<int>(std::lround(screen->logicalDotsPerInch()))));
     }
     if (m_doc.HasPendingViewSettings()) {
         ApplyStoredSettings(m_doc.TakePendingViewSettings());
     } else {
-        m_ptZoomCenter = {m_nMapWidth * CViewGeometry::kUnitsPerMetre / 2,
-                          m_nMapHeight * CViewGeometry::kUnitsPerMetre / 2};
+        m_ptZoomCenter = {m_settings.mapWidth * CViewGeometry::kUnitsPerMetre / 2,
+                          m_settings.mapHeight * CViewGeometry::kUnitsPerMetre / 2};
         m_ptInitialCenter = m_ptZoomCenter;
         m_bRecalcAll = true;
         Layout(false);
@@ -123,14 +120,15 @@ void CKORVANEXView::OnInitialUpdate() {
 // brought back into their ranges before they are used.
 void CKORVANEXView::ApplyStoredSettings(const ExViewSettings& stored) {
     const ExZoomState zoom = SanitisedZoom({stored.zoom, stored.zoomIndex});
-    m_nZoom = zoom.zoom;
-    m_nZoomIndex = zoom.index;
-    m_nViewScale = std::clamp(stored.viewScale, CViewGeometry::kMinScale, CViewGeometry::kMaxScale);
-    m_nMapWidth = std::clamp(stored.mapWidth, 1, 1000);
-    m_nMapHeight = std::clamp(stored.mapHeight, 1, 1000);
-    m_bShowGrid = stored.showGrid != 0;
-    m_bShowMeasure = stored.showMeasure != 0;
-    m_bShowArea = stored.showArea != 0;
+    m_settings.zoom = zoom.zoom;
+    m_settings.zoomIndex = zoom.index;
+    m_settings.viewScale =
+        std::clamp(stored.viewScale, CViewGeometry::kMinScale, CViewGeometry::kMaxScale);
+    m_settings.mapWidth = std::clamp(stored.mapWidth, 1, 1000);
+    m_settings.mapHeight = std::clamp(stored.mapHeight, 1, 1000);
+    m_settings.showGrid = stored.showGrid != 0 ? 1 : 0;
+    m_settings.showMeasure = stored.showMeasure != 0 ? 1 : 0;
+    m_settings.showArea = stored.showArea != 0 ? 1 : 0;
     m_ptZoomCenter = stored.center;
     m_ptInitialCenter = m_ptZoomCenter;
     m_bRecalcAll = true;
@@ -146,13 +144,6 @@ void CKORVANEXView::ApplyStoredSettings(const ExViewSettings& stored) {
 }
 
 void CKORVANEXView::FillViewSettings(ExViewSettings& settings) const {
+    settings = m_settings;
     settings.center = m_geometry.ClientCentreDrawing();
-    settings.zoom = m_nZoom;
-    settings.zoomIndex = m_nZoomIndex;
-    settings.viewScale = m_nViewScale;
-    settings.mapWidth = m_nMapWidth;
-    settings.mapHeight = m_nMapHeight;
-    settings.showGrid = m_bShowGrid ? 1 : 0;
-    settings.showMeasure = m_bShowMeasure ? 1 : 0;
-    settings.showArea = m_bShowArea ? 1 : 0;
 }

@@ -7,29 +7,29 @@
 #include "KORVANEXView.h"
 
 bool CKORVANEXView::CanZoomIn() const {
-    return ::CanZoomIn({m_nZoom, m_nZoomIndex});
+    return ::CanZoomIn({m_settings.zoom, m_settings.zoomIndex});
 }
 
 bool CKORVANEXView::CanZoomOut() const {
-    return ::CanZoomOut({m_nZoom, m_nZoomIndex});
+    return ::CanZoomOut({m_settings.zoom, m_settings.zoomIndex});
 }
 
 void CKORVANEXView::OnZoomIn() {
-    ExZoomState state{m_nZoom, m_nZoomIndex};
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
     if (ZoomIn(state)) {
         FinishZoomChange(state);
     }
 }
 
 void CKORVANEXView::OnZoomOut() {
-    ExZoomState state{m_nZoom, m_nZoomIndex};
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
     if (ZoomOut(state)) {
         FinishZoomChange(state);
     }
 }
 
 void CKORVANEXView::OnZoomPreset(int index) {
-    ExZoomState state{m_nZoom, m_nZoomIndex};
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
     if (SelectPreset(state, index)) {
         FinishZoomChange(state);
     }
@@ -37,25 +37,25 @@ void CKORVANEXView::OnZoomPreset(int index) {
 
 // Cancel changes nothing: the zoom and its preset stay as they were.
 void CKORVANEXView::OnZoomDialog() {
-    CExViewRateDialog dialog(m_nZoom, this);
+    CExViewRateDialog dialog(m_settings.zoom, this);
     if (dialog.exec() == QDialog::Accepted) {
         ApplyTypedZoom(dialog.Value());
     }
 }
 
 void CKORVANEXView::ApplyTypedZoom(int zoom) {
-    ExZoomState state{m_nZoom, m_nZoomIndex};
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
     SetTypedZoom(state, zoom);
     FinishZoomChange(state);
 }
 
 void CKORVANEXView::FinishZoomChange(const ExZoomState& state) {
-    m_nZoom = state.zoom;
-    m_nZoomIndex = state.index;
+    m_settings.zoom = state.zoom;
+    m_settings.zoomIndex = state.index;
     m_bRecalcAll = true;
     emit zoomTextChanged(ZoomText());
     emit commandStateChanged();
-    m_doc.UpdateAllViews(nullptr, exhint::kZoomChanged);
+    m_doc.UpdateAllViews(nullptr, ExDocUpdate::ZoomChanged());
 }
 
 // Keeps the selected part, or else what is in the middle of the window, in the middle.
@@ -66,10 +66,10 @@ void CKORVANEXView::ApplyZoom() {
         const CExParts& part = *selection.front();
         const ExRect box =
             part.HitRegion().IsEmpty() ? part.GetUpdateRect() : part.HitRegion().GetBoundingBox();
-        centre = {(box.left + box.right) / 2 * m_nViewScale,
-                  (box.top + box.bottom) / 2 * m_nViewScale};
+        centre = {(box.left + box.right) / 2 * m_settings.viewScale,
+                  (box.top + box.bottom) / 2 * m_settings.viewScale};
     }
-    m_nViewScale = m_nZoom;
+    m_settings.viewScale = m_settings.zoom;
     m_ptZoomCenter = centre;
     m_bRecalcAll = true;
     Layout(false);

@@ -19,17 +19,17 @@ int DivideRounded(std::int64_t numerator, std::int64_t denominator) {
 } // namespace
 
 void CViewGeometry::SetMapSize(int widthM, int heightM) {
-    m_nMapWidth = widthM;
-    m_nMapHeight = heightM;
+    m_settings.mapWidth = widthM;
+    m_settings.mapHeight = heightM;
 }
 
 bool CViewGeometry::Layout() {
     if (m_szClient.isEmpty()) {
         return false;
     }
-    m_nViewScale = std::clamp(m_nViewScale, kMinScale, kMaxScale);
+    m_settings.viewScale = std::clamp(m_settings.viewScale, kMinScale, kMaxScale);
     const ExPoint extent = SheetExtent();
-    const int margin = ToViewLength(ToMetric(kRulerPixels) * m_nViewScale);
+    const int margin = ToViewLength(ToMetric(kRulerPixels) * m_settings.viewScale);
     m_ptMargin = {margin, margin};
     m_ptSheetView = DrawingToView(extent);
     m_ptTotal = {m_ptSheetView.x + m_ptMargin.x, m_ptSheetView.y + m_ptMargin.y};
@@ -46,7 +46,7 @@ int CViewGeometry::ToMetric(int pixels) const {
 }
 
 int CViewGeometry::ToViewLength(int drawingLength) const {
-    const int scale = m_nViewScale > 0 ? m_nViewScale : 1;
+    const int scale = m_settings.viewScale > 0 ? m_settings.viewScale : 1;
     return SnapToPixelGrid(drawingLength / scale, m_nDpi);
 }
 
@@ -68,7 +68,7 @@ QPoint CViewGeometry::ViewToPixel(ExPoint view) const {
 ExPoint CViewGeometry::PixelToDrawing(QPoint pixel) const {
     const int x = ToMetric(pixel.x() + m_ptScroll.x() - kRulerPixels);
     const int y = m_ptSheetView.y - ToMetric(pixel.y() + m_ptScroll.y());
-    return {x * m_nViewScale, y * m_nViewScale};
+    return {x * m_settings.viewScale, y * m_settings.viewScale};
 }
 
 ExRect CViewGeometry::PixelRectToDrawing(const QRect& pixels) const {
@@ -93,7 +93,7 @@ QTransform CViewGeometry::ViewToPixelTransform() const {
 }
 
 ExPoint CViewGeometry::SheetExtent() const {
-    return {m_nMapWidth * kUnitsPerMetre, m_nMapHeight * kUnitsPerMetre};
+    return {m_settings.mapWidth * kUnitsPerMetre, m_settings.mapHeight * kUnitsPerMetre};
 }
 
 QSize CViewGeometry::TotalPixels() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExTypes.h"
+#include "ExViewSettings.h"
 
 #include <QPoint>
 #include <QRect>
@@ -23,11 +24,14 @@ public:
 
     void SetDpi(int dpi) { m_nDpi = dpi > 0 ? dpi : 96; }
     int Dpi() const { return m_nDpi; }
-    void SetViewScale(int scale) { m_nViewScale = scale; }
-    int ViewScale() const { return m_nViewScale; }
+    // The view's settings live here, beside the numbers derived from them.
+    ExViewSettings& Settings() { return m_settings; }
+    const ExViewSettings& Settings() const { return m_settings; }
+    void SetViewScale(int scale) { m_settings.viewScale = scale; }
+    int ViewScale() const { return m_settings.viewScale; }
     void SetMapSize(int widthM, int heightM);
-    int MapWidth() const { return m_nMapWidth; }
-    int MapHeight() const { return m_nMapHeight; }
+    int MapWidth() const { return m_settings.mapWidth; }
+    int MapHeight() const { return m_settings.mapHeight; }
     void SetClientSize(QSize pixels) { m_szClient = pixels; }
     QSize ClientPixels() const { return m_szClient; }
     // The scroll position in pixels, both coordinates 0 or more (y counts downwards).
@@ -76,9 +80,7 @@ public:
 
 private:
     int m_nDpi = 96;
-    int m_nViewScale = 100;
-    int m_nMapWidth = 25;
-    int m_nMapHeight = 25;
+    ExViewSettings m_settings;
     QSize m_szClient;
     QPoint m_ptScroll;
     ExPoint m_ptMargin;

@@ -225,7 +225,9 @@ TEST_F(DocTest, FailedSaveLeavesTheOldFileUntouched) {
 
 class Recorder final : public CExDocObserver {
 public:
-    void OnDocumentUpdate(CExDocObserver*, int hint, void*) override { hints.push_back(hint); }
+    void OnDocumentUpdate(CExDocObserver*, const ExDocUpdate& update) override {
+        hints.push_back(static_cast<int>(update.kind));
+    }
     std::vector<int> hints;
 };
 
@@ -235,8 +237,8 @@ TEST_F(DocTest, UpdatesReachEveryObserverButTheSender) {
     Recorder b;
     doc.AddObserver(&a);
     doc.AddObserver(&b);
-    doc.UpdateAllViews(&a, exhint::kZoomChanged);
-    doc.UpdateAllViews(nullptr, exhint::kRedrawAll);
+    doc.UpdateAllViews(&a, ExDocUpdate::ZoomChanged());
+    doc.UpdateAllViews(nullptr, ExDocUpdate::RedrawAll());
     doc.RemoveObserver(&b);
     doc.UpdateAllViews(nullptr);
     EXPECT_EQ(a.hints, (std::vector<int>{11, 0}));

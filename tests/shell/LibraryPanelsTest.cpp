@@ -195,7 +195,7 @@ private slots:
             QCOMPARE(view.DraggedPart(), thumbnails.Prototypes()[std::size_t(k)].get());
             const QPoint screen = view.viewport()->mapToGlobal(QPoint(200 + 50 * k, 300));
             ExPoint point{screen.x(), screen.y()};
-            doc.UpdateAllViews(nullptr, exhint::kDropped, &point);
+            doc.UpdateAllViews(nullptr, ExDocUpdate::Dropped(point));
             thumbnails.EndLibraryDrag(target, true);
             QVERIFY(!doc.IsDragging());
             QCOMPARE(QString(doc.Elements().back()->GetRuntimeClassName()), QString(kinds[k]));

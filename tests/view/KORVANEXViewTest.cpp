@@ -63,7 +63,7 @@ private slots:
         shown.Show();
         QCOMPARE(shown.view->Grid().smallInterval, (ExPoint{50000, 50000}));
         services.Defaults().gridBigIntervalXCm = 100;
-        shown.doc.UpdateAllViews(nullptr, exhint::kRedrawAll);
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::RedrawAll());
         QCOMPARE(shown.view->Grid().smallInterval, (ExPoint{100000, 50000}));
         QVERIFY(shown.view->IsRecalcAllPending());
     }
@@ -193,7 +193,7 @@ private slots:
         shown.Show();
         QTest::qWait(20);
         QVERIFY(!shown.view->IsRecalcAllPending());
-        shown.doc.UpdateAllViews(nullptr, exhint::kRedrawAll);
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::RedrawAll());
         QVERIFY(shown.view->IsRecalcAllPending());
     }
 

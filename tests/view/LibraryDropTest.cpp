@@ -38,7 +38,7 @@ struct DropTarget : Shown {
     // What the parts panel and the toolkit do for one drag released at a viewport pixel.
     bool DragAndDrop(const CExParts& prototype, QPoint pixel) {
         doc.SetDragParts(&prototype);
-        doc.UpdateAllViews(nullptr, exhint::kDragStarted, const_cast<CExParts*>(&prototype));
+        doc.UpdateAllViews(nullptr, ExDocUpdate::DragStarted(&prototype));
         QMimeData data;
         data.setData(LibraryPartMimeType(), QByteArray());
         QDragEnterEvent enter(pixel, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -103,9 +103,9 @@ private slots:
         DropTarget shown;
         shown.Show();
         const auto prototype = Prototype(70101);
-        shown.doc.UpdateAllViews(nullptr, exhint::kDragStarted, prototype.get());
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::DragStarted(prototype.get()));
         QCOMPARE(shown.view->DraggedPart(), prototype.get());
-        shown.doc.UpdateAllViews(nullptr, exhint::kDropped, nullptr);
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::Dropped(std::nullopt));
         QCOMPARE(shown.view->DraggedPart(), nullptr);
         QCOMPARE(shown.doc.GetElementCount(), std::size_t(0));
     }
@@ -114,13 +114,13 @@ private slots:
         DropTarget shown;
         shown.Show();
         const auto prototype = Prototype(70101);
-        shown.doc.UpdateAllViews(nullptr, exhint::kDragStarted, prototype.get());
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::DragStarted(prototype.get()));
         const QPoint inside = shown.view->viewport()->mapToGlobal(QPoint(10, 10));
         ExPoint point{inside.x(), inside.y()};
-        shown.doc.UpdateAllViews(nullptr, exhint::kDragMoved, &point);
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::DragMoved(point));
         QVERIFY(shown.view->IsDragInside());
         point.x -= 50;
-        shown.doc.UpdateAllViews(nullptr, exhint::kDragMoved, &point);
+        shown.doc.UpdateAllViews(nullptr, ExDocUpdate::DragMoved(point));
         QVERIFY(!shown.view->IsDragInside());
     }
 
