@@ -2,11 +2,12 @@
 
 #include "ExCharacter.h"
 
+#include <cstring>
 #include <fstream>
 
 namespace {
 
-constexpr std::streamoff kTableOffset = 5;
+constexpr std::size_t kTableOffset = 5;
 const CExVecFont* g_font = nullptr;
 
 } // namespace
@@ -15,6 +16,23 @@ void CExVecFont::Clear() {
     m_nFontType = 0;
     m_arTable.clear();
     m_arData.clear();
+}
+
+std::size_t CExVecFont::SetLayout(char type) {
+    switch (type) {
+    case 1:
+        m_nFirstRow = 1, m_nLastRow = 114, m_nCellsPerRow = 94;
+        break;
+    case 2:
+        m_nFirstRow = 95, m_nLastRow = 114, m_nCellsPerRow = 94;
+        break;
+    case 3:
+        m_nFirstRow = 1, m_nLastRow = 1, m_nCellsPerRow = 1;
+        break;
+    default:
+        return 0;
+    }
+    return static_cast<std::size_t>(m_nCellsPerRow) * (m_nLastRow - m_nFirstRow + 1);
 }
 
 int CExVecFont::LoadVecFont(const std::filesystem::path& fileName) {
@@ -29,28 +47,14 @@ int CExVecFont::LoadVecFont(const std::filesystem::path& fileName) {
     if (!file.read(&type, 1)) {
         return 0;
     }
-    switch (type) {
-    case 1:
-        m_nFirstRow = 1, m_nLastRow = 114, m_nCellsPerRow = 94;
-        break;
-    case 2:
-        m_nFirstRow = 95, m_nLastRow = 114, m_nCellsPerRow = 94;
-        break;
-    case 3:
-        m_nFirstRow = 1, m_nLastRow = 1, m_nCellsPerRow = 1;
-        break;
-    default:
-        return 0;
-    }
-    const std::size_t entries =
-        static_cast<std::size_t>(m_nCellsPerRow) * (m_nLastRow - m_nFirstRow + 1);
+    const std::size_t entries = SetLayout(type);
     const std::uintmax_t tableEnd = kTableOffset + 4 * entries;
-    if (fileSize < tableEnd) {
+    if (entries == 0 || fileSize < tableEnd) {
         return 0;
     }
     m_arTable.resize(entries);
     m_arData.resize(static_cast<std::size_t>(fileSize - tableEnd));
-    if (!file.seekg(kTableOffset) ||
+    if (!file.seekg(static_cast<std::streamoff>(kTableOffset)) ||
         !file.read(reinterpret_cast<char*>(m_arTable.data()),
                    static_cast<std::streamsize>(4 * entries)) ||
         !file.read(reinterpret_cast<char*>(m_arData.data()),
@@ -59,6 +63,21 @@ int CExVecFont::LoadVecFont(const std::filesystem::path& fileName) {
         return 0;
     }
     m_nFontType = type;
+    return 1;
+}
+
+int CExVecFont::LoadVecFontBytes(std::string_view bytes) {
+    Clear();
+    const std::size_t entries = bytes.empty() ? 0 : SetLayout(bytes[0]);
+    const std::size_t tableEnd = kTableOffset + 4 * entries;
+    if (entries == 0 || bytes.size() < tableEnd) {
+        return 0;
+    }
+    m_arTable.resize(entries);
+    std::memcpy(m_arTable.data(), bytes.data() + kTableOffset, 4 * entries);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    m_arData.assign(data + tableEnd, data + bytes.size());
+    m_nFontType = bytes[0];
     return 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 class CExCharacter;
@@ -17,6 +18,8 @@ public:
     // 1 on success; 0 when the file is missing, unreadable, of an unknown type or shorter than
     // its table (the font is then empty).
     int LoadVecFont(const std::filesystem::path& fileName);
+    // The same for the bytes of a font file already in memory.
+    int LoadVecFontBytes(std::string_view bytes);
 
     // The table index of a row and cell, or -1 outside the font's rows and cells.
     int GetGlyphIndex(int row, int cell) const;
@@ -31,6 +34,8 @@ public:
 
 private:
     void Clear();
+    // Sets the rows and cells of a font type; the number of table entries, 0 for an unknown type.
+    std::size_t SetLayout(char type);
 
     int m_nFontType = 0;
     int m_nFirstRow = 0;

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 TEST(SjisToKuten, RowAndCellOfDoubleByteCharacters) {
@@ -81,6 +84,28 @@ TEST_F(VecFontTest, EntryZeroAndEntriesPastTheDataMeanNoGlyph) {
     EXPECT_EQ(length, 3u) << "an entry may point into another glyph";
     EXPECT_EQ(font.GetGlyphData(font.GetGlyphIndex(3, 35), data, length), 0);
     EXPECT_EQ(font.GetGlyphData(font.GetGlyphIndex(1, 1), data, length), 0);
+}
+
+TEST_F(VecFontTest, BytesInMemoryReadAsTheSameFileDoes) {
+    const std::string glyphs = FontBuilder(2).Bar(95, 1).RawEntry(95, 2, 7).Bytes();
+    for (const std::string& bytes :
+         {glyphs, FontBuilder(3).Bar(1, 1).Bytes(), glyphs.substr(0, glyphs.size() - 1),
+          glyphs.substr(0, 5 + 4 * 1880 - 1), std::string("\x04QPVF", 5), std::string()}) {
+        const CExVecFont file = Load(bytes);
+        CExVecFont memory;
+        EXPECT_EQ(memory.LoadVecFontBytes(bytes), m_result);
+        EXPECT_EQ(memory.GetFontType(), file.GetFontType());
+        for (const int index : {0, 1, 2}) {
+            const unsigned char* fileData = nullptr;
+            const unsigned char* memoryData = nullptr;
+            unsigned fileLength = 0;
+            unsigned memoryLength = 0;
+            ASSERT_EQ(memory.GetGlyphData(index, memoryData, memoryLength),
+                      file.GetGlyphData(index, fileData, fileLength));
+            EXPECT_EQ(std::vector(memoryData, memoryData + memoryLength),
+                      std::vector(fileData, fileData + fileLength));
+        }
+    }
 }
 
 TEST(Character, StrokesArePlacedInTheirCellAndHalfWidthIsSqueezed) {
