@@ -40,6 +40,17 @@ bool MeetsRect(const CExParts& part, const ExRect& rect) {
            part.FrameRegion().RectInRegion(rect);
 }
 
+// The selection list and the parts' select flags agree, so the flag answers without a search.
+bool AttachedToSelection(const CExMeasure& ruler) {
+    for (int end = 0; end < 2; ++end) {
+        const CExParts* element = ruler.EndAt(end).element;
+        if (element && element->GetSelectFlag() != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 ExRect InvalidViewRect(const CViewGeometry& geometry, const QRect& pixels) {
@@ -171,19 +182,14 @@ void CViewRenderer::PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geome
                                        kSelectionSlackPixels, kSelectionSlackPixels) &
                          client;
     };
-    // A single selected part brings along the distance rulers attached to it, which follow it
-    // when it moves.
-    if (selection.size() == 1) {
-        for (const auto& element : doc.Elements()) {
-            auto* ruler = dynamic_cast<CExMeasure*>(element.get());
-            if (ruler &&
-                (ruler->EndAt(0).element == selection.front() ||
-                 ruler->EndAt(1).element == selection.front()) &&
-                switches.decision.Decide(*ruler) != ExDrawStyle::Skip) {
-                claim(*ruler);
-                ruler->DrawParts(&dc);
-                ruler->SetSelectFlag(0);
-            }
+    // The selected parts bring along the distance rulers attached to them, which follow them
+    // when they move. A selected ruler is drawn below with its handles.
+    for (const auto& element : doc.Elements()) {
+        auto* ruler = dynamic_cast<CExMeasure*>(element.get());
+        if (ruler && ruler->GetSelectFlag() == 0 && AttachedToSelection(*ruler) &&
+            switches.decision.Decide(*ruler) != ExDrawStyle::Skip) {
+            claim(*ruler);
+            ruler->DrawParts(&dc);
         }
     }
     for (CExParts* part : selection) {

@@ -60,6 +60,20 @@ ExPoint LeftEdge(ExPoint centre, int size) {
     return {centre.x - size / 2, centre.y};
 }
 
+// Whether a layer holds a drawn (neither transparent nor white) pixel within two pixels of a
+// point in any direction.
+bool DrawnNear(const QImage& layer, QPoint pixel) {
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QRgb colour = layer.pixel(pixel + QPoint(dx, dy));
+            if (qAlpha(colour) > 0 && (colour & 0xFFFFFF) != 0xFFFFFF) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class ViewRenderingTest : public QObject {
@@ -196,22 +210,53 @@ private slots:
         scene.doc.AddElement(std::move(attached));
         QVERIFY(scene.Render());
         const QPoint middle = scene.geometry.DrawingToPixel({900000, 2000000});
-        auto drawnOn = [&](const QImage& layer) {
-            for (int dy = -2; dy <= 2; ++dy) {
-                if (qAlpha(layer.pixel(middle + QPoint(0, dy))) > 0 &&
-                    (layer.pixel(middle + QPoint(0, dy)) & 0xFFFFFF) != 0xFFFFFF) {
-                    return true;
-                }
-            }
-            return false;
-        };
-        QVERIFY(drawnOn(scene.renderer.Layers().Base()));
-        QVERIFY(!drawnOn(scene.renderer.Layers().Selection()));
+        QVERIFY(DrawnNear(scene.renderer.Layers().Base(), middle));
+        QVERIFY(!DrawnNear(scene.renderer.Layers().Selection(), middle));
 
         part->SetSelectFlag(1);
         scene.doc.SelectionList().push_back(part);
         QVERIFY(scene.Render());
-        QVERIFY(drawnOn(scene.renderer.Layers().Selection()));
+        QVERIFY(DrawnNear(scene.renderer.Layers().Selection(), middle));
+    }
+
+    void theRulersAttachedToAnyOfSeveralSelectedPartsFollowThemOnTheSelectionLayer() {
+        Scene scene(100, {800, 600});
+        scene.context.SetDocument(&scene.doc);
+        CExParts* left = AddSquare(scene.doc, {500000, 2000000}, 200000, kBlue);
+        CExParts* right = AddSquare(scene.doc, {1500000, 1200000}, 200000, kRed);
+        {
+            ExActiveViewScope active(&scene.context);
+            for (CExParts* part : {left, right}) {
+                part->UpdateParts();
+                part->RecalcParts();
+            }
+        }
+        // One ruler from each part to a free point, one between the two parts.
+        const struct {
+            ExPoint from;
+            ExPoint to;
+            ExPoint middle;
+        } rulers[] = {
+            {{450000, 2000000}, {450000, 1500000}, {450000, 1700000}},
+            {{1500000, 1150000}, {2200000, 1150000}, {1900000, 1150000}},
+            {{550000, 2050000}, {1450000, 1250000}, {1000000, 1650000}},
+        };
+        for (const auto& ruler : rulers) {
+            auto measure = std::make_unique<CExMeasure>();
+            ExActiveViewScope active(&scene.context);
+            measure->AttachEnd(0, ruler.from, {left, right});
+            measure->AttachEnd(1, ruler.to, {left, right});
+            scene.doc.AddElement(std::move(measure));
+        }
+        for (CExParts* part : {left, right}) {
+            part->SetSelectFlag(1);
+            scene.doc.SelectionList().push_back(part);
+        }
+        QVERIFY(scene.Render());
+        for (const auto& ruler : rulers) {
+            QVERIFY(DrawnNear(scene.renderer.Layers().Selection(),
+                              scene.geometry.DrawingToPixel(ruler.middle)));
+        }
     }
 
     void scrollingPaintsTheSameAsAFreshPaint() {
