@@ -33,14 +33,15 @@ constexpr int kScale = 100;
 // A drawing of general parts scattered over the sheet, painted by a view of the full client.
 struct Scene {
     CKORVANEXDoc doc;
-    CExHeadlessView context{kScale, kMapWidth, kMapHeight, 96};
+    CExHeadlessView context;
     CViewGeometry geometry;
     ExGridLayout grid;
     CViewRenderer renderer;
     ExPaintSwitches switches;
     bool recalcAll = true;
 
-    explicit Scene(int parts) {
+    explicit Scene(int parts, int scale = kScale, const ExDrawingDefaults& defaults = {})
+        : context(scale, kMapWidth, kMapHeight, 96) {
         const std::string shape = TwentyLineShape();
         std::mt19937 random(7);
         std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
@@ -57,12 +58,12 @@ struct Scene {
             doc.AddElement(std::move(part));
         }
         geometry.SetDpi(96);
-        geometry.SetViewScale(kScale);
+        geometry.SetViewScale(scale);
         geometry.SetMapSize(kMapWidth, kMapHeight);
         geometry.SetClientSize(kClient);
         geometry.Layout();
-        grid = ExGridLayout::Compute(kScale, geometry, ExDrawingDefaults{});
-        renderer.CreateLayers(geometry, grid, 1.0);
+        grid = ExGridLayout::Compute(scale, geometry, defaults);
+        renderer.CreateLayers(geometry, 1.0);
         switches.decision = CExDrawingDecision::ForView(excommand::kLayoutView, true, true);
         switches.showGrid = false;
         Render();
@@ -146,6 +147,86 @@ void BM_ScrollOneLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollOneLine)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The grid at the default settings (1/100) and at the largest lattices the settings accept:
+// 200 cm × 30 at 1/10 and 20 m × 30 at 1/130.
+struct GridCase {
+    int scale;
+    ExDrawingDefaults defaults;
+};
+
+GridCase GridCaseAt(int index) {
+    GridCase grid{kScale, {}};
+    if (index == 1) {
+        grid.scale = 10;
+        grid.defaults.gridBigIntervalXCm = grid.defaults.gridBigIntervalYCm = 200;
+        grid.defaults.largeLatticeBigX = grid.defaults.largeLatticeBigY = 30;
+    } else if (index == 2) {
+        grid.scale = 130;
+        grid.defaults.gridSmallIntervalXM = grid.defaults.gridSmallIntervalYM = 20;
+        grid.defaults.largeLatticeSmallX = grid.defaults.largeLatticeSmallY = 30;
+    }
+    return grid;
+}
+
+std::unique_ptr<Scene> GridScene(int index) {
+    const GridCase grid = GridCaseAt(index);
+    auto scene = std::make_unique<Scene>(1000, grid.scale, grid.defaults);
+    scene->switches.showGrid = true;
+    scene->Render();
+    return scene;
+}
+
+void ReportGridMemory(benchmark::State& state, Scene& scene) {
+    state.counters["grid_MiB"] =
+        double(scene.renderer.Layers().Grid().sizeInBytes()) / (1024.0 * 1024.0);
+}
+
+// The grid shown, nothing flagged: the picture is only composed again.
+void BM_CachedRepaintWithGrid(benchmark::State& state) {
+    const std::unique_ptr<Scene> scene = GridScene(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        scene->Render();
+        benchmark::DoNotOptimize(scene->renderer.Composite().constBits());
+    }
+    ReportGridMemory(state, *scene);
+}
+BENCHMARK(BM_CachedRepaintWithGrid)
+    ->DenseRange(0, 2)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The marks drawn afresh, as after a zoom or a change of the settings.
+void BM_GridRedraw(benchmark::State& state) {
+    const std::unique_ptr<Scene> scene = GridScene(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        scene->renderer.InvalidateGrid();
+        scene->Render();
+        benchmark::DoNotOptimize(scene->renderer.Composite().constBits());
+    }
+    ReportGridMemory(state, *scene);
+}
+BENCHMARK(BM_GridRedraw)->DenseRange(0, 2)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// One line is a tenth of the client: the marks move with the sheet and the uncovered strip gets
+// its marks.
+void BM_ScrollOneLineWithGrid(benchmark::State& state) {
+    const std::unique_ptr<Scene> scene = GridScene(static_cast<int>(state.range(0)));
+    const int line = kClient.height() / 10;
+    int direction = 1;
+    for (auto _ : state) {
+        scene->geometry.SetScroll({0, direction > 0 ? line : 0});
+        scene->renderer.Scrolled({0, -direction * line});
+        scene->Render();
+        direction = -direction;
+        benchmark::DoNotOptimize(scene->renderer.Composite().constBits());
+    }
+    ReportGridMemory(state, *scene);
+}
+BENCHMARK(BM_ScrollOneLineWithGrid)
+    ->DenseRange(0, 2)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,26 +6,46 @@
 #include <QImage>
 #include <QLine>
 #include <QPainter>
+#include <QRect>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
 
 constexpr int kCentimetre = 1000;
 
-bool OnLatticeLine(int position, int lattice) {
-    if (lattice <= 0) {
-        return false;
-    }
-    const int rest = position % lattice;
-    return rest < ExGridLayout::kShortMark || rest > lattice - ExGridLayout::kShortMark;
+// One row or column of marks as it crosses the client.
+struct AxisMark {
+    int pixel;
+    bool onLattice;
+};
+
+std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
+    const std::int64_t quotient = value / divisor;
+    return quotient * divisor > value ? quotient - 1 : quotient;
 }
 
-// The first lattice crossing at or before `from` on a line of crossings through `origin`.
-double FloorToLattice(double from, double origin, double lattice) {
-    return origin + std::floor((from - origin) / lattice) * lattice;
+// The marks at the multiples of the interval between two drawing positions whose pixels lie in
+// [firstPixel, lastPixel]. A mark lies on a lattice line when it is within the tolerance of a
+// multiple of the lattice; the test runs in drawing units, so no rounding drifts along a large
+// sheet.
+template <typename ToPixel>
+std::vector<AxisMark> MarksAlong(int from, int to, int interval, int count, int tolerance,
+                                 int firstPixel, int lastPixel, ToPixel toPixel) {
+    std::vector<AxisMark> marks;
+    const std::int64_t lattice = std::int64_t(interval) * count;
+    for (std::int64_t position = FloorDivide(from, interval) * interval; position <= to;
+         position += interval) {
+        const int pixel = toPixel(static_cast<int>(position));
+        if (pixel < firstPixel || pixel > lastPixel) {
+            continue;
+        }
+        const std::int64_t rest = (position % lattice + lattice) % lattice;
+        marks.push_back({pixel, rest < tolerance || rest > lattice - tolerance});
+    }
+    return marks;
 }
 
 } // namespace
@@ -49,61 +69,54 @@ ExGridLayout ExGridLayout::Compute(int zoom, const CViewGeometry& geometry,
                          grid.smallInterval.y * grid.latticeCount.y};
     const int scale = std::max(1, geometry.ViewScale());
     grid.smallIntervalView = {grid.smallInterval.x / scale, grid.smallInterval.y / scale};
-    // Not snapped to pixels: the marks test their distance to the lattice lines with it, and a
-    // snapped lattice would drift away from the multiples of the small interval.
-    grid.largeLatticeView = {grid.largeLattice.x / scale, grid.largeLattice.y / scale};
-    grid.largeLatticePixels = {std::max(1, geometry.ToPixels(grid.largeLatticeView.x)),
-                               std::max(1, geometry.ToPixels(grid.largeLatticeView.y))};
-    grid.bufferPixels = geometry.ClientPixels() + grid.largeLatticePixels;
     return grid;
 }
 
-void DrawGridImage(QImage& buffer, const ExGridLayout& grid, const CViewGeometry& geometry) {
-    buffer.fill(Qt::transparent);
-    const ExPoint step = grid.smallIntervalView;
-    const int dpi = geometry.Dpi();
-    // Marks closer than a pixel apart would only grey the whole buffer.
-    if (geometry.ToPixels(step.x) < 1 || geometry.ToPixels(step.y) < 1) {
+void DrawGridMarks(QImage& layer, const ExGridLayout& grid, const CViewGeometry& geometry,
+                   const QRect& area) {
+    QPainter painter(&layer);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(area, Qt::transparent);
+    // Marks closer than a pixel apart would only grey the whole layer.
+    if (area.isEmpty() || geometry.ToPixels(grid.smallIntervalView.x) < 1 ||
+        geometry.ToPixels(grid.smallIntervalView.y) < 1) {
         return;
     }
-    const QSize size = grid.bufferPixels;
-    const double k = dpi / 2540.0;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setClipRect(area);
+    painter.setPen(QPen(QColor(QRgb(ExGridLayout::kMarkColor)), 0));
+
     const int shortArm = std::max(1, geometry.ToPixels(ExGridLayout::kShortMark));
     const int longArm = std::max(1, geometry.ToPixels(ExGridLayout::kLongMark));
+    const int tolerance = ExGridLayout::kShortMark * std::max(1, geometry.ViewScale());
+    // The pixel conversions round either way: two pixels of slack find every mark.
+    constexpr int kSlack = 2;
+    const int left = area.left() - longArm;
+    const int right = area.right() + longArm;
+    const int top = area.top() - longArm;
+    const int bottom = area.bottom() + longArm;
+    const std::vector<AxisMark> columns =
+        MarksAlong(geometry.PixelToDrawing({left - kSlack, 0}).x,
+                   geometry.PixelToDrawing({right + kSlack, 0}).x, grid.smallInterval.x,
+                   grid.latticeCount.x, tolerance, left, right, [&](int x) {
+                       return geometry.DrawingToPixel({x, 0}).x();
+                   });
+    const std::vector<AxisMark> rows =
+        MarksAlong(geometry.PixelToDrawing({0, bottom + kSlack}).y,
+                   geometry.PixelToDrawing({0, top - kSlack}).y, grid.smallInterval.y,
+                   grid.latticeCount.y, tolerance, top, bottom, [&](int y) {
+                       return geometry.DrawingToPixel({0, y}).y();
+                   });
+    // Row by row, so that the lines held at once follow the client's width alone.
     std::vector<QLine> lines;
-    for (int j = 0;; ++j) {
-        const int viewY = j * step.y;
-        const int y = size.height() - static_cast<int>(std::lround(viewY * k));
-        if (y < -longArm) {
-            break;
+    lines.reserve(columns.size() * 2);
+    for (const AxisMark& row : rows) {
+        lines.clear();
+        for (const AxisMark& column : columns) {
+            const int arm = row.onLattice && column.onLattice ? longArm : shortArm;
+            lines.emplace_back(column.pixel - arm, row.pixel, column.pixel + arm, row.pixel);
+            lines.emplace_back(column.pixel, row.pixel - arm, column.pixel, row.pixel + arm);
         }
-        const bool onY = OnLatticeLine(viewY, grid.largeLatticeView.y);
-        for (int i = 0;; ++i) {
-            const int viewX = i * step.x;
-            const int x = static_cast<int>(std::lround(viewX * k));
-            if (x > size.width() + longArm) {
-                break;
-            }
-            const int arm =
-                onY && OnLatticeLine(viewX, grid.largeLatticeView.x) ? longArm : shortArm;
-            lines.emplace_back(x - arm, y, x + arm, y);
-            lines.emplace_back(x, y - arm, x, y + arm);
-        }
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
     }
-    QPainter painter(&buffer);
-    painter.setPen(QPen(QColor(0xA2, 0xA2, 0xA2), 0));
-    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-}
-
-QPoint GridBufferOrigin(const ExGridLayout& grid, const CViewGeometry& geometry) {
-    const QPoint sheetOrigin = geometry.ViewToPixel({0, 0});
-    const double k = geometry.Dpi() / 2540.0;
-    const double latticeX = std::max(1.0, grid.largeLatticeView.x * k);
-    const double latticeY = std::max(1.0, grid.largeLatticeView.y * k);
-    const double left = FloorToLattice(0, sheetOrigin.x(), latticeX);
-    // The buffer's bottom edge goes to the first crossing at or below the client's bottom.
-    const double bottom =
-        -FloorToLattice(-geometry.ClientPixels().height(), -sheetOrigin.y(), latticeY);
-    return {static_cast<int>(std::lround(left)),
-            static_cast<int>(std::lround(bottom)) - grid.bufferPixels.height()};
 }

@@ -2,11 +2,9 @@
 
 #include "ExTypes.h"
 
-#include <QPoint>
-#include <QSize>
-
 class CViewGeometry;
 class QImage;
+class QRect;
 struct ExDrawingDefaults;
 
 // The grid of a view: plus-shaped marks at every small interval, long ones where the large
@@ -22,19 +20,16 @@ struct ExGridLayout {
     ExPoint latticeCount;  // small intervals per large lattice
     ExPoint largeLattice;  // drawing units
     ExPoint smallIntervalView;
-    ExPoint largeLatticeView;
-    QSize largeLatticePixels;
-    QSize bufferPixels; // the client plus one large lattice
 
-    // zoom is the divisor the user chose; the geometry gives the applied divisor and client.
+    // zoom is the divisor the user chose; the geometry gives the applied divisor.
     static ExGridLayout Compute(int zoom, const CViewGeometry& geometry,
                                 const ExDrawingDefaults& defaults);
 };
 
-// Draws the marks into a buffer of bufferPixels (any device pixel ratio) on a transparent
-// background. The buffer's bottom-left pixel is a large-lattice crossing.
-void DrawGridImage(QImage& buffer, const ExGridLayout& grid, const CViewGeometry& geometry);
-
-// Where the buffer's top-left corner goes in client pixels so that its marks fall on the sheet's
-// lattice at the current scroll position.
-QPoint GridBufferOrigin(const ExGridLayout& grid, const CViewGeometry& geometry);
+// Clears an area of a client-sized layer (client pixels, any device pixel ratio) and draws the
+// marks that reach into it. The marks sit on the sheet's multiples of the small interval at the
+// geometry's scroll position, where parts at those points are drawn, so the layer can be
+// scrolled with the sheet and only the uncovered strips drawn again. The work follows the
+// marks in the area, never the size of the lattice.
+void DrawGridMarks(QImage& layer, const ExGridLayout& grid, const CViewGeometry& geometry,
+                   const QRect& area);

@@ -51,7 +51,7 @@ bool CKORVANEXView::Layout(bool full) {
     if (!full) {
         return true;
     }
-    if (!m_renderer.CreateLayers(m_geometry, m_grid, viewport()->devicePixelRatioF())) {
+    if (!m_renderer.CreateLayers(m_geometry, viewport()->devicePixelRatioF())) {
         AppServices().MessageBox(kOutOfMemory, ExMessageIcon::Stop, ExMessageButtons::Ok);
         m_settings.zoom += 1;
         QMetaObject::invokeMethod(this, &CKORVANEXView::OnZoomOut, Qt::QueuedConnection);

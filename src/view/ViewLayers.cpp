@@ -17,16 +17,16 @@ QImage MakeLayer(QSize logical, qreal ratio, QImage::Format format) {
 
 } // namespace
 
-bool CViewLayers::Create(QSize client, QSize gridBuffer, qreal devicePixelRatio) {
+bool CViewLayers::Create(QSize client, qreal devicePixelRatio) {
     Release();
-    if (client.isEmpty() || gridBuffer.isEmpty() || devicePixelRatio <= 0) {
+    if (client.isEmpty() || devicePixelRatio <= 0) {
         return false;
     }
     m_szClient = client;
     m_dRatio = devicePixelRatio;
     m_imgBase = MakeLayer(client, m_dRatio, QImage::Format_RGB32);
     m_imgSelection = MakeLayer(client, m_dRatio, QImage::Format_ARGB32_Premultiplied);
-    m_imgGrid = MakeLayer(gridBuffer, m_dRatio, QImage::Format_ARGB32_Premultiplied);
+    m_imgGrid = MakeLayer(client, m_dRatio, QImage::Format_ARGB32_Premultiplied);
     m_imgComposite = MakeLayer(client, m_dRatio, QImage::Format_RGB32);
     if (m_imgBase.isNull() || m_imgSelection.isNull() || m_imgGrid.isNull() ||
         m_imgComposite.isNull()) {
@@ -48,13 +48,13 @@ void CViewLayers::Release() {
     m_szClient = QSize();
 }
 
-bool CViewLayers::ScrollBase(QPoint delta) {
+bool CViewLayers::Scroll(QImage& layer, QPoint delta) const {
     const double dx = delta.x() * m_dRatio;
     const double dy = delta.y() * m_dRatio;
-    if (m_imgBase.isNull() || dx != std::round(dx) || dy != std::round(dy)) {
+    if (layer.isNull() || dx != std::round(dx) || dy != std::round(dy)) {
         return false;
     }
-    ScrollImagePixels(m_imgBase, static_cast<int>(dx), static_cast<int>(dy));
+    ScrollImagePixels(layer, static_cast<int>(dx), static_cast<int>(dy));
     return true;
 }
 

@@ -4,14 +4,15 @@
 #include <QPoint>
 #include <QSize>
 
-// The off-screen pictures of one view, sized in device pixels for the screen's pixel ratio:
-// the unselected parts as last painted (base), the selection with its handles on a transparent
-// background, the grid marks on a transparent background (one large lattice larger than the
-// client), and the composite that goes to the window.
+// The off-screen pictures of one view, each the size of the client in device pixels for the
+// screen's pixel ratio: the unselected parts as last painted (base), the selection with its
+// handles on a transparent background, the grid marks on a transparent background, and the
+// composite that goes to the window. Their memory follows the window alone, whatever the zoom
+// and the grid settings.
 class CViewLayers {
 public:
     // False when a picture cannot be had; the layers are then all released.
-    bool Create(QSize client, QSize gridBuffer, qreal devicePixelRatio);
+    bool Create(QSize client, qreal devicePixelRatio);
     void Release();
     bool IsReady() const { return !m_imgComposite.isNull(); }
 
@@ -22,11 +23,15 @@ public:
     const QImage& Composite() const { return m_imgComposite; }
     QSize ClientSize() const { return m_szClient; }
 
-    // Moves the base picture's content by a client-pixel offset, as scrolling moves the sheet.
-    // False when the offset is not a whole number of device pixels (the caller repaints).
-    bool ScrollBase(QPoint delta);
+    // Move the base picture's or the grid marks' content by a client-pixel offset, as scrolling
+    // moves the sheet. False when the offset is not a whole number of device pixels (the caller
+    // repaints).
+    bool ScrollBase(QPoint delta) { return Scroll(m_imgBase, delta); }
+    bool ScrollGrid(QPoint delta) { return Scroll(m_imgGrid, delta); }
 
 private:
+    bool Scroll(QImage& layer, QPoint delta) const;
+
     QSize m_szClient;
     qreal m_dRatio = 1.0;
     QImage m_imgBase;

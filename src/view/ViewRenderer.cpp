@@ -64,12 +64,12 @@ ExRect InvalidViewRect(const CViewGeometry& geometry, const QRect& pixels) {
             geometry.ToViewLength(drawing.right), geometry.ToViewLength(drawing.bottom)};
 }
 
-bool CViewRenderer::CreateLayers(const CViewGeometry& geometry, const ExGridLayout& grid,
-                                 qreal ratio) {
+bool CViewRenderer::CreateLayers(const CViewGeometry& geometry, qreal ratio) {
     m_rgnInvalid = QRegion();
     m_rcSelection = QRect();
     m_bGridStale = true;
-    if (!m_layers.Create(geometry.ClientPixels(), grid.bufferPixels, ratio)) {
+    m_rgnGridInvalid = QRegion();
+    if (!m_layers.Create(geometry.ClientPixels(), ratio)) {
         return false;
     }
     InvalidateAll();
@@ -86,6 +86,16 @@ void CViewRenderer::Invalidate(const QRect& pixels) {
 
 void CViewRenderer::Scrolled(QPoint delta) {
     const QRect client(QPoint(0, 0), m_layers.ClientSize());
+    const QRegion uncovered = QRegion(client) - QRegion(client.translated(delta));
+    if (!m_bGridStale) {
+        if (m_layers.ScrollGrid(delta)) {
+            m_rgnGridInvalid.translate(delta);
+            m_rgnGridInvalid += uncovered;
+            m_rgnGridInvalid &= client;
+        } else {
+            m_bGridStale = true;
+        }
+    }
     if (m_rgnInvalid.contains(client)) {
         return;
     }
@@ -95,7 +105,7 @@ void CViewRenderer::Scrolled(QPoint delta) {
     }
     // What was invalid moves with the picture; what the move uncovered is invalid too.
     m_rgnInvalid.translate(delta);
-    m_rgnInvalid += QRegion(client) - QRegion(client.translated(delta));
+    m_rgnInvalid += uncovered;
     m_rgnInvalid &= client;
 }
 
@@ -114,11 +124,8 @@ bool CViewRenderer::Render(CKORVANEXDoc& doc, const CViewGeometry& geometry,
         recalcAll = false;
         m_bGridStale = true;
     }
-    if (switches.showGrid && m_bGridStale) {
-        DrawGridImage(m_layers.Grid(), grid, geometry);
-        m_bGridStale = false;
-    }
-    return Compose(geometry, grid, switches.showGrid);
+    PaintGrid(geometry, grid, switches.showGrid);
+    return Compose(geometry, switches.showGrid);
 }
 
 void CViewRenderer::RecomputeParts(CKORVANEXDoc& doc, bool recalcAll) const {
@@ -202,8 +209,25 @@ void CViewRenderer::PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geome
     }
 }
 
-bool CViewRenderer::Compose(const CViewGeometry& geometry, const ExGridLayout& grid,
-                            bool showGrid) {
+void CViewRenderer::PaintGrid(const CViewGeometry& geometry, const ExGridLayout& grid,
+                              bool showGrid) {
+    if (!showGrid) {
+        // A hidden grid is not kept up to date while scrolling: it is drawn afresh when shown.
+        m_bGridStale = true;
+        m_rgnGridInvalid = QRegion();
+        return;
+    }
+    if (m_bGridStale) {
+        m_rgnGridInvalid = QRegion(QRect(QPoint(0, 0), m_layers.ClientSize()));
+        m_bGridStale = false;
+    }
+    for (const QRect& rect : m_rgnGridInvalid) {
+        DrawGridMarks(m_layers.Grid(), grid, geometry, rect);
+    }
+    m_rgnGridInvalid = QRegion();
+}
+
+bool CViewRenderer::Compose(const CViewGeometry& geometry, bool showGrid) {
     QImage& composite = m_layers.Composite();
     const QImage& base = m_layers.Base();
     if (composite.sizeInBytes() != base.sizeInBytes() || composite.format() != base.format()) {
@@ -224,7 +248,7 @@ bool CViewRenderer::Compose(const CViewGeometry& geometry, const ExGridLayout& g
         // Multiplying darkens like the marks laid over paper: white takes the grey, a line
         // under a mark stays visible.
         painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-        painter.drawImage(GridBufferOrigin(grid, geometry), m_layers.Grid());
+        painter.drawImage(QPoint(0, 0), m_layers.Grid());
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     const QSize client = geometry.ClientPixels();

@@ -26,7 +26,7 @@ struct ExPaintSwitches {
 class CViewRenderer {
 public:
     // False when the layers cannot be had (out of memory).
-    bool CreateLayers(const CViewGeometry& geometry, const ExGridLayout& grid, qreal ratio);
+    bool CreateLayers(const CViewGeometry& geometry, qreal ratio);
     void ReleaseLayers() { m_layers.Release(); }
     bool IsReady() const { return m_layers.IsReady(); }
 
@@ -35,8 +35,8 @@ public:
     void Invalidate(const QRect& pixels);
     // The grid marks are drawn again at the next paint that shows them.
     void InvalidateGrid() { m_bGridStale = true; }
-    // The sheet moved by this many client pixels: the base picture follows and only the
-    // uncovered strips are repainted.
+    // The sheet moved by this many client pixels: the base picture and the grid marks follow
+    // and only the uncovered strips are painted again.
     void Scrolled(QPoint delta);
     bool HasInvalidBase() const { return !m_rgnInvalid.isEmpty(); }
 
@@ -54,12 +54,14 @@ private:
                    const ExPaintSwitches& switches);
     void PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geometry,
                         const ExPaintSwitches& switches);
-    bool Compose(const CViewGeometry& geometry, const ExGridLayout& grid, bool showGrid);
+    void PaintGrid(const CViewGeometry& geometry, const ExGridLayout& grid, bool showGrid);
+    bool Compose(const CViewGeometry& geometry, bool showGrid);
 
     CViewLayers m_layers;
     QRegion m_rgnInvalid;
     QRect m_rcSelection; // client pixels the selection layer last drew on
     bool m_bGridStale = true;
+    QRegion m_rgnGridInvalid; // strips scrolling uncovered on a grid layer otherwise up to date
 };
 
 // The view-unit rectangle of the sheet that a client pixel rectangle covers, limited to the

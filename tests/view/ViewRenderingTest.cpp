@@ -28,7 +28,8 @@ struct Scene {
     CExHeadlessView context;
     bool recalcAll = true;
 
-    Scene(int scale, QSize client, QPoint scroll = {}, qreal ratio = 1.0)
+    Scene(int scale, QSize client, QPoint scroll = {}, qreal ratio = 1.0,
+          const ExDrawingDefaults& defaults = {})
         : context(scale, 25, 25, 96) {
         geometry.SetDpi(96);
         geometry.SetViewScale(scale);
@@ -36,8 +37,8 @@ struct Scene {
         geometry.SetClientSize(client);
         geometry.Layout();
         geometry.SetScroll(scroll);
-        grid = ExGridLayout::Compute(scale, geometry, ExDrawingDefaults{});
-        renderer.CreateLayers(geometry, grid, ratio);
+        grid = ExGridLayout::Compute(scale, geometry, defaults);
+        renderer.CreateLayers(geometry, ratio);
     }
 
     bool Render(int viewMode = excommand::kLayoutView, bool showGrid = false,
@@ -260,10 +261,13 @@ private slots:
     }
 
     void scrollingPaintsTheSameAsAFreshPaint() {
-        const QPoint moves[] = {QPoint(0, 37), QPoint(53, 0), QPoint(29, 41)};
-        for (const QPoint move : moves) {
-            Scene scrolled(50, {640, 480});
-            Scene fresh(50, {640, 480}, move);
+        const struct {
+            QPoint move;
+            qreal ratio;
+        } cases[] = {{{0, 37}, 1.0}, {{53, 0}, 1.0}, {{29, 41}, 1.0}, {{-29, -41}, 2.0}};
+        for (const auto [move, ratio] : cases) {
+            Scene scrolled(50, {640, 480}, {200, 300}, ratio);
+            Scene fresh(50, {640, 480}, QPoint(200, 300) + move, ratio);
             for (Scene* scene : {&scrolled, &fresh}) {
                 for (int i = 0; i < 12; ++i) {
                     AddSquare(scene->doc, {150000 + i * 90000, 2300000 - i * 40000}, 120000,
@@ -271,11 +275,38 @@ private slots:
                 }
             }
             QVERIFY(scrolled.Render(excommand::kLayoutView, true));
-            scrolled.geometry.SetScroll(move);
+            scrolled.geometry.SetScroll(QPoint(200, 300) + move);
             scrolled.renderer.Scrolled(-move);
             QVERIFY(scrolled.Render(excommand::kLayoutView, true));
             QVERIFY(fresh.Render(excommand::kLayoutView, true));
             QCOMPARE(scrolled.renderer.Composite(), fresh.renderer.Composite());
+        }
+    }
+
+    void theGridTakesTheMemoryOfTheWindowWhateverTheLatticeAndTheZoom() {
+        // The largest lattices the settings accept: 200 cm × 30 below 1/130, 20 m × 30 above.
+        ExDrawingDefaults largest;
+        largest.gridBigIntervalXCm = largest.gridBigIntervalYCm = 200;
+        largest.largeLatticeBigX = largest.largeLatticeBigY = 30;
+        largest.gridSmallIntervalXM = largest.gridSmallIntervalYM = 20;
+        largest.largeLatticeSmallX = largest.largeLatticeSmallY = 30;
+        const struct {
+            int scale;
+            qreal ratio;
+        } cases[] = {{10, 1.0}, {10, 2.0}, {130, 1.0}, {130, 2.0}};
+        const QSize client(800, 600);
+        for (const auto [scale, ratio] : cases) {
+            Scene scene(scale, client, {}, ratio, largest);
+            scene.geometry.SetScroll({0, scene.geometry.MaxScroll().y()});
+            QVERIFY(scene.Render(excommand::kLayoutView, true));
+            const QImage& marks = scene.renderer.Layers().Grid();
+            QCOMPARE(marks.size(), client * ratio);
+            // The sheet's origin is a lattice crossing: its long mark shows.
+            const QPoint origin = scene.geometry.DrawingToPixel({0, 0});
+            for (const QPoint arm : {QPoint(6, 0), QPoint(0, -6)}) {
+                QVERIFY(ColourNear(scene.renderer.Composite(), (origin + arm) * ratio,
+                                   QRgb(ExGridLayout::kMarkColor)));
+            }
         }
     }
 
