@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,7 +18,7 @@ CRulerBar::CRulerBar(CKORVANEXView& view, QWidget* parent) : QWidget(parent), m_
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QFont CRulerBar::LabelFont() const {
+QFont CRulerBar::LabelFont() {
     QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(kThickness / 2);
@@ -27,6 +28,15 @@ QFont CRulerBar::LabelFont() const {
         font.setStretch(static_cast<int>(std::lround(100.0 * (kThickness / 2) / natural)));
     }
     return font;
+}
+
+double CRulerBar::DigitWidth(const QFont& font, const QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    double widest = 0;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(digit)));
+    }
+    return widest;
 }
 
 void CRulerBar::paintEvent(QPaintEvent*) {

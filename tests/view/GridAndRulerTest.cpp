@@ -1,18 +1,24 @@
 #include "ExAppServices.h"
 #include "GridLayout.h"
+#include "RulerBar.h"
 #include "RulerScale.h"
 #include "ViewGeometry.h"
 
 #include <QImage>
 #include <QTest>
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 namespace {
 
-CViewGeometry MakeGeometry(int scale, QSize client = {800, 600}, QPoint scroll = {}) {
+CViewGeometry MakeGeometry(int scale, QSize client = {800, 600}, QPoint scroll = {},
+                           int sheetMetres = 25) {
     CViewGeometry geometry;
     geometry.SetDpi(96);
     geometry.SetViewScale(scale);
-    geometry.SetMapSize(25, 25);
+    geometry.SetMapSize(sheetMetres, sheetMetres);
     geometry.SetClientSize(client);
     geometry.Layout();
     geometry.SetScroll(scroll);
@@ -25,6 +31,42 @@ ExGridLayout GridAt(int zoom) {
 
 bool IsMark(const QImage& image, int x, int y) {
     return qAlpha(image.pixel(x, y)) > 0;
+}
+
+std::vector<ExRulerTick> Labelled(std::vector<ExRulerTick> ticks) {
+    std::erase_if(ticks, [](const ExRulerTick& tick) { return tick.labelMetres < 0; });
+    std::sort(ticks.begin(), ticks.end(), [](const ExRulerTick& a, const ExRulerTick& b) {
+        return a.labelFirst < b.labelFirst;
+    });
+    return ticks;
+}
+
+std::vector<int> LabelMetres(const std::vector<ExRulerTick>& ticks) {
+    std::vector<int> metres;
+    for (const ExRulerTick& tick : Labelled(ticks)) {
+        metres.push_back(tick.labelMetres);
+    }
+    return metres;
+}
+
+// Labels keep clear of each other and none reaches beyond the bar's span of client pixels
+// [barFirst, barLast]. Scrolled to an end of the sheet, the labels at that end must fit whole;
+// a label at the other edge of the window is only scrolled out of sight.
+bool LabelsFit(const std::vector<ExRulerTick>& ticks, int barFirst, int barLast, QString& why) {
+    const std::vector<ExRulerTick> labels = Labelled(ticks);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].labelFirst < barFirst || labels[i].labelLast > barLast) {
+            why = QStringLiteral("%1 is cut").arg(labels[i].labelMetres);
+            return false;
+        }
+        if (i > 0 && labels[i].labelFirst - labels[i - 1].labelLast < CRulerScale::kLabelGap) {
+            why = QStringLiteral("%1 touches %2")
+                      .arg(labels[i - 1].labelMetres)
+                      .arg(labels[i].labelMetres);
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -130,7 +172,7 @@ private slots:
 
     void horizontalTicksCoverTheVisibleSheetWithMetreLabels() {
         const CViewGeometry geometry = MakeGeometry(100);
-        const std::vector<ExRulerTick> ticks = CRulerScale::HorizontalTicks(geometry, 20);
+        const std::vector<ExRulerTick> ticks = CRulerScale::HorizontalTicks(geometry, 20, 10);
         QVERIFY(!ticks.empty());
         QCOMPARE(ticks.front().position, 0);
         QCOMPARE(ticks.front().pixel, 20);
@@ -145,10 +187,93 @@ private slots:
         }
     }
 
+    void rulerLabelsNeverTouchNorGetCutAtAnyZoomOrPixelDensity() {
+        QImage single(1, 1, QImage::Format_RGB32);
+        QImage twice(1, 1, QImage::Format_RGB32);
+        twice.setDevicePixelRatio(2.0);
+        const QFont font = CRulerBar::LabelFont();
+        const double digitWidths[] = {10.0, CRulerBar::DigitWidth(font, &single),
+                                      CRulerBar::DigitWidth(font, &twice)};
+        const QSize client(800, 600);
+        std::vector<int> scales = {200, 250, 3000};
+        for (int scale = 10; scale <= 3000; scale += 7) {
+            scales.push_back(scale);
+        }
+        for (const int sheet : {25, 1000}) {
+            for (const int scale : scales) {
+                CViewGeometry geometry = MakeGeometry(scale, client, {}, sheet);
+                // At the top-left the sheet's origin and the vertical bar's far end show; at
+                // the bottom-right the origin of the vertical bar and the far end of the other.
+                const struct {
+                    QPoint scroll;
+                    QPoint horizontal;
+                    QPoint vertical;
+                } ends[] = {
+                    {{0, 0}, {CViewGeometry::kRulerPixels, INT_MAX}, {0, INT_MAX}},
+                    {geometry.MaxScroll(), {INT_MIN, client.width()}, {INT_MIN, client.height()}},
+                };
+                for (const auto& end : ends) {
+                    geometry.SetScroll(end.scroll);
+                    for (const double digitWidth : digitWidths) {
+                        QString why;
+                        const bool fits =
+                            LabelsFit(CRulerScale::HorizontalTicks(geometry, 20, digitWidth),
+                                      end.horizontal.x(), end.horizontal.y(), why) &&
+                            LabelsFit(CRulerScale::VerticalTicks(geometry, 20, digitWidth),
+                                      end.vertical.x(), end.vertical.y(), why);
+                        QVERIFY2(fits, qPrintable(QStringLiteral("1/%1, %2 m, %3: %4")
+                                                      .arg(scale)
+                                                      .arg(sheet)
+                                                      .arg(digitWidth)
+                                                      .arg(why)));
+                    }
+                }
+            }
+        }
+    }
+
+    void crowdedLabelsGiveWayAtEvenIntervalsTheTicksStay() {
+        const struct {
+            int scale;
+            int sheet;
+            std::vector<int> labels; // the first ones from the left
+        } cases[] = {
+            {100, 25, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+            {200, 25, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 18, 20, 22, 24}},
+            {250, 25, {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}},
+            {200, 1000, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 18, 20, 22, 24, 26}},
+        };
+        for (const auto& c : cases) {
+            const CViewGeometry geometry = MakeGeometry(c.scale, {800, 600}, {}, c.sheet);
+            const std::vector<ExRulerTick> ticks = CRulerScale::HorizontalTicks(geometry, 20, 10);
+            std::vector<int> labels = LabelMetres(ticks);
+            labels.resize(std::min(labels.size(), c.labels.size()));
+            QCOMPARE(labels, c.labels);
+            // Every tenth of a metre keeps its tick.
+            QCOMPARE(ticks.front().position, 0);
+            QCOMPARE(ticks[1].position, CRulerScale::TickStep(geometry));
+        }
+    }
+
+    void theLabelAtTheSheetsFarEndEndsAtItsTick() {
+        CViewGeometry geometry = MakeGeometry(3000, {800, 600}, {}, 1000);
+        geometry.SetScroll(geometry.MaxScroll());
+        const std::vector<ExRulerTick> across =
+            Labelled(CRulerScale::HorizontalTicks(geometry, 20, 10));
+        QCOMPARE(across.back().labelMetres, 1000);
+        QCOMPARE(across.back().labelLast, across.back().pixel);
+        QCOMPARE(across.back().labelFirst, across.back().pixel - 40);
+        geometry.SetScroll({0, 0});
+        const std::vector<ExRulerTick> up = Labelled(CRulerScale::VerticalTicks(geometry, 20, 10));
+        QCOMPARE(up.front().labelMetres, 1000);
+        QCOMPARE(up.front().labelFirst, up.front().pixel);
+        QCOMPARE(up.front().labelLast, up.front().pixel + 40);
+    }
+
     void verticalTicksStopAboveTheHorizontalBar() {
         CViewGeometry geometry = MakeGeometry(100);
         geometry.SetScroll(geometry.MaxScroll());
-        const std::vector<ExRulerTick> ticks = CRulerScale::VerticalTicks(geometry, 20);
+        const std::vector<ExRulerTick> ticks = CRulerScale::VerticalTicks(geometry, 20, 10);
         QVERIFY(!ticks.empty());
         QCOMPARE(ticks.front().position, 0);
         for (const ExRulerTick& tick : ticks) {
@@ -159,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GridAndRulerTest)
+QTEST_MAIN(GridAndRulerTest)
 #include "GridAndRulerTest.moc"
