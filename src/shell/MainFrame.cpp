@@ -175,20 +175,16 @@ void CMainFrame::ActivateTab(int index) {
     }
 }
 
-// The area also reports no active window while the main window itself is inactive, and it
-// does so for a closing window before it lets go of it: only when no drawing is left does the
-// window show none, at once.
+// The area also reports no active window while the main window itself is inactive.
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     auto* child = qobject_cast<CChildFrame*>(window);
     if (!child) {
-        if (!HasOpenDrawing()) {
-            m_pActiveView = nullptr;
-            m_pZoomIndicator->clear();
-            UpdateTitle();
-            UpdateCommandStates();
-        }
+        ShowNoDrawingWhenNoneLeft();
         return;
     }
+    // A drawing's window is hidden as it closes. The area reports no change then for a window
+    // it never took as active, such as one opened before the main window showed.
+    child->installEventFilter(this);
     CKORVANEXView* view = &child->View();
     if (m_pActiveView && m_pActiveView != view) {
         m_pActiveView->Activate(false);
@@ -200,6 +196,25 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
             Qt::UniqueConnection);
     view->Activate(true);
     m_pZoomIndicator->setText(view->ZoomText());
+    UpdateTitle();
+    UpdateCommandStates();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && qobject_cast<CChildFrame*>(watched)) {
+        ShowNoDrawingWhenNoneLeft();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Without a drawing the window shows none: the program's name alone, no zoom, and the drawing
+// commands off.
+void CMainFrame::ShowNoDrawingWhenNoneLeft() {
+    if (HasOpenDrawing()) {
+        return;
+    }
+    m_pActiveView = nullptr;
+    m_pZoomIndicator->clear();
     UpdateTitle();
     UpdateCommandStates();
 }

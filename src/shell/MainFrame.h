@@ -105,6 +105,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -143,6 +144,7 @@ private:
     }
     void OnSubWindowActivated(QMdiSubWindow* window);
     bool HasOpenDrawing() const;
+    void ShowNoDrawingWhenNoneLeft();
     void UpdateTitle();
     CChildFrame* AddChild(CChildFrame* child);
     QString NextUntitledTitle();

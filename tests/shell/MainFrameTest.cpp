@@ -467,34 +467,40 @@ private slots:
     }
 
     void withoutDrawingsTheWindowShowsNoneAndItsDrawingCommandsAreOff() {
-        CMainFrame frame;
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
         const char* drawingCommands[] = {"fileSave", "fileBitmap", "zoomIn",     "zoomOut",
                                          "mapSize",  "selectTool", "layoutView", "wiringView"};
-        const auto verifyNoDrawing = [&] {
+        const auto verifyNoDrawing = [&](const CMainFrame& frame) {
             QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン"));
             QCOMPARE(frame.ZoomIndicatorText(), QString());
             for (const char* name : drawingCommands) {
                 QVERIFY2(!frame.Action(QLatin1String(name))->isEnabled(), name);
             }
         };
-        verifyNoDrawing();
-        for (int drawings : {1, 2}) {
-            QList<CChildFrame*> children;
-            for (int i = 0; i < drawings; ++i) {
-                children.append(frame.NewDocument());
+        // Drawings opened before the window shows (as the command line opens them) and after,
+        // closed with the close buttons of their tabs.
+        for (const auto& [drawings, beforeShown] :
+             {std::pair{1, true}, std::pair{2, true}, std::pair{1, false}, std::pair{2, false}}) {
+            CMainFrame frame;
+            verifyNoDrawing(frame);
+            for (int i = 0; i < drawings && beforeShown; ++i) {
+                frame.NewDocument();
+            }
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            for (int i = 0; i < drawings && !beforeShown; ++i) {
+                frame.NewDocument();
             }
             QCOMPARE(frame.ZoomIndicatorText(), QStringLiteral("1/100"));
             for (const char* name : drawingCommands) {
                 QVERIFY2(frame.Action(QLatin1String(name))->isEnabled(), name);
             }
-            for (CChildFrame* child : children) {
-                QVERIFY(child->close());
+            for (int i = 0; i < drawings; ++i) {
+                QTabBar* tabs = frame.TabBar();
+                qobject_cast<QAbstractButton*>(tabs->tabButton(0, QTabBar::RightSide))->click();
             }
-            verifyNoDrawing();
+            verifyNoDrawing(frame);
             QTRY_VERIFY(frame.Children().isEmpty());
-            verifyNoDrawing();
+            verifyNoDrawing(frame);
         }
     }
 
