@@ -14,7 +14,8 @@ constexpr int kTypedLimit = 99999999;
 } // namespace
 
 CRangeSpinBox::CRangeSpinBox(int minimum, int maximum, QWidget* parent)
-    : QSpinBox(parent), m_nMinimum(minimum), m_nMaximum(maximum) {
+    : QSpinBox(parent), m_nMinimum(minimum), m_nMaximum(maximum), m_nStepMinimum(minimum),
+      m_nStepMaximum(maximum) {
     setRange(std::min(0, minimum), kTypedLimit);
     setValue(minimum);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
@@ -40,17 +41,22 @@ bool CRangeSpinBox::Validate() {
     return false;
 }
 
+void CRangeSpinBox::SetStepRange(int minimum, int maximum) {
+    m_nStepMinimum = minimum;
+    m_nStepMaximum = maximum;
+}
+
 void CRangeSpinBox::stepBy(int steps) {
-    setValue(std::clamp(value() + steps * singleStep(), m_nMinimum, m_nMaximum));
+    setValue(std::clamp(value() + steps * singleStep(), m_nStepMinimum, m_nStepMaximum));
     selectAll();
 }
 
 QAbstractSpinBox::StepEnabled CRangeSpinBox::stepEnabled() const {
     StepEnabled enabled = StepNone;
-    if (value() < m_nMaximum) {
+    if (value() < m_nStepMaximum) {
         enabled |= StepUpEnabled;
     }
-    if (value() > m_nMinimum) {
+    if (value() > m_nStepMinimum) {
         enabled |= StepDownEnabled;
     }
     return enabled;

@@ -19,6 +19,9 @@ public:
     std::optional<int> CheckedValue() const;
     // Shows the range message and puts the focus on the field unless CheckedValue has a value.
     bool Validate();
+    // Keeps the arrows within a narrower range than the one typed values are checked against,
+    // for fields that take any larger value and cut it down themselves.
+    void SetStepRange(int minimum, int maximum);
 
 protected:
     void stepBy(int steps) override;
@@ -27,6 +30,8 @@ protected:
 private:
     int m_nMinimum;
     int m_nMaximum;
+    int m_nStepMinimum;
+    int m_nStepMaximum;
 };
 
 namespace exmsg {

@@ -135,6 +135,21 @@ private slots:
         field.stepDown();
         QCOMPARE(field.value(), 10);
     }
+
+    void aStepRangeNarrowsTheArrowsButNotWhatMayBeTyped() {
+        CRangeSpinBox field(0, 100000);
+        field.SetStepRange(1, 2500);
+        field.setValue(2499);
+        field.stepUp();
+        field.stepUp();
+        QCOMPARE(field.value(), 2500);
+        field.setValue(2);
+        field.stepDown();
+        field.stepDown();
+        QCOMPARE(field.value(), 1);
+        Type(&field, QStringLiteral("90000"));
+        QCOMPARE(field.CheckedValue(), std::optional<int>(90000));
+    }
 };
 
 QTEST_MAIN(ViewDialogsTest)
