@@ -146,24 +146,7 @@ void CExArea::UpdateParts() {
         FindPillarsInside();
         m_pLabel.reset();
         CalcAreaText();
-
-        m_pLabel = std::make_unique<CExStringParts>();
-        m_pLabel->SetPartsName(m_strArea + kSquareMetreSign);
-        m_pLabel->SetPosition(m_ptLabel.x, m_ptLabel.y);
-        m_pLabel->SetHeight(TruncateToInt32(m_dLabelHeight));
-        m_pLabel->SetWidth(TruncateToInt32(m_dLabelWidth));
-        m_pLabel->SetColor(0);
-        m_pLabel->SetLineWidth(kLabelStrokeWidth);
-        m_pLabel->MakeCharacters();
-        m_pLabel->UpdateParts();
-
-        const ExPoint centre = ToActiveView(m_ptLabel);
-        const int w = ToActiveViewLength(m_pLabel->GetWidth());
-        const int h = ToActiveViewLength(m_pLabel->GetHeight());
-        const ExPoint low = centre - ExPoint{WrapToInt32(3LL * w), h / 2};
-        const ExPoint high = centre + ExPoint{WrapToInt32(3LL * w), h / 2};
-        m_rcLabel = {low.x, high.y, high.x, low.y};
-
+        BuildLabel();
         BuildDrawLines();
         CalcVertexHandles();
 
@@ -177,6 +160,41 @@ void CExArea::UpdateParts() {
                                 ExPoint{kUpdateMargin, kUpdateMargin};
         m_rcUpdate = {std::min(boxLow.x, m_rcLabel.left), std::max(boxHigh.y, m_rcLabel.top),
                       std::max(boxHigh.x, m_rcLabel.right), std::min(boxLow.y, m_rcLabel.bottom)};
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+void CExArea::BuildLabel() {
+    m_pLabel = std::make_unique<CExStringParts>();
+    m_pLabel->SetPartsName(m_strArea + kSquareMetreSign);
+    m_pLabel->SetPosition(m_ptLabel.x, m_ptLabel.y);
+    m_pLabel->SetHeight(TruncateToInt32(m_dLabelHeight));
+    m_pLabel->SetWidth(TruncateToInt32(m_dLabelWidth));
+    m_pLabel->SetColor(0);
+    m_pLabel->SetLineWidth(kLabelStrokeWidth);
+    m_pLabel->MakeCharacters();
+    m_pLabel->UpdateParts();
+
+    const ExPoint centre = ToActiveView(m_ptLabel);
+    const int w = ToActiveViewLength(m_pLabel->GetWidth());
+    const int h = ToActiveViewLength(m_pLabel->GetHeight());
+    const ExPoint low = centre - ExPoint{WrapToInt32(3LL * w), h / 2};
+    const ExPoint high = centre + ExPoint{WrapToInt32(3LL * w), h / 2};
+    m_rcLabel = {low.x, high.y, high.x, low.y};
+}
+
+void CExArea::ForgetElement(const CExParts* element) {
+    const auto counted = std::find(m_lstPillar.begin(), m_lstPillar.end(), element);
+    if (counted == m_lstPillar.end()) {
+        return;
+    }
+    try {
+        m_lstPillar.erase(counted);
+        m_nPillarCount = static_cast<int>(m_lstPillar.size());
+        CalcAreaText();
+        BuildLabel();
+        m_bRedraw = 1;
     } catch (...) {
         ReportCaughtException();
     }

@@ -30,6 +30,9 @@ public:
     void UpdateParts() override;
     int DrawParts(CExDC* dc) override;
     int CreateThumbnail(CExDC* dc, int cx, int cy) override;
+    // A pillar leaving the drawing is no longer subtracted: the area and its label are given
+    // again without it at once, so nothing reads the pillar after it is gone.
+    void ForgetElement(const CExParts* element) override;
 
     // Appends a vertex (drawing units); the first is appended twice so that the copy can
     // follow the pointer.
@@ -54,6 +57,9 @@ public:
     int GetPillarCount() const { return m_nPillarCount; }
 
 private:
+    // A new label showing the area text at the label position, and the rectangle it covers.
+    void BuildLabel();
+
     std::string m_strArea;
     std::unique_ptr<CExStringParts> m_pLabel;
     ExPoint m_ptLabel;

@@ -84,6 +84,27 @@ TEST_F(AreaTest, PillarsWhollyInsideAreSubtracted) {
     EXPECT_EQ(across->GetAreaText(), "12.000");
 }
 
+TEST_F(AreaTest, RemovingACountedPillarGivesTheAreaWithoutItAtOnce) {
+    AddPillar({200000, 150000});
+    AddPillar({900000, 900000}); // outside, never counted
+    auto* area = static_cast<CExArea*>(
+        m_doc.AddElement(MakeArea({{0, 0}, {400000, 0}, {400000, 300000}, {0, 300000}})));
+    ASSERT_EQ(area->GetAreaText(), "11.910");
+
+    area->SetRedrawFlag(0);
+    m_doc.RemoveElement(m_doc.ElementAt(1)).reset();
+    EXPECT_EQ(area->GetRedrawFlag(), 0) << "a pillar it did not count leaves it alone";
+
+    m_doc.RemoveElement(m_doc.ElementAt(0)).reset();
+    EXPECT_EQ(area->GetPillarCount(), 0);
+    EXPECT_EQ(area->GetAreaText(), "12.000");
+    EXPECT_EQ(area->Label()->GetPartsName(), std::string("12.000") + kSquareMetre);
+    EXPECT_EQ(area->GetRedrawFlag(), 1);
+    // Recomputing before the next update reads no removed pillar.
+    area->CalcAreaText();
+    EXPECT_EQ(area->GetAreaText(), "12.000");
+}
+
 TEST_F(AreaTest, DirectionDoesNotMatterAndALineHasNoArea) {
     auto clockwise = MakeArea({{0, 0}, {0, 300000}, {400000, 300000}, {400000, 0}});
     EXPECT_EQ(clockwise->GetAreaText(), "12.000");
