@@ -16,6 +16,20 @@ constexpr std::size_t kSignatureSize = 8;
 // The smallest element record: a class name of one byte and its count.
 constexpr std::size_t kMinElementRecord = 5;
 
+// The tools a drawing can be left in; anything else in a file, such as a tool that was still
+// laying a part, opens the drawing in the select tool, whose button always leads out again.
+int ModeToolOrSelect(int command) {
+    switch (command) {
+    case excommand::kSelectTool:
+    case excommand::kPanTool:
+    case excommand::kZoomTool:
+    case excommand::kVertexTool:
+        return command;
+    default:
+        return excommand::kSelectTool;
+    }
+}
+
 void Erase(std::vector<CExParts*>& list, const CExParts* element) {
     list.erase(std::remove(list.begin(), list.end(), element), list.end());
 }
@@ -129,7 +143,7 @@ void CKORVANEXDoc::LoadFrom(CExArchive& ar) {
     }
     m_strFileVersion = ar.ReadString();
     m_nViewMode = ar.ReadInt32();
-    m_nEditTool = ar.ReadInt32();
+    m_nEditTool = ModeToolOrSelect(ar.ReadInt32());
     ExViewSettings& v = m_viewSettings;
     for (int* field : {&v.center.x, &v.center.y, &v.zoom, &v.zoomIndex, &v.viewScale, &v.mapWidth,
                        &v.mapHeight, &v.showGrid, &v.showMeasure, &v.showArea}) {

@@ -105,6 +105,23 @@ TEST_F(DocTest, OtherVersionStringsReadWithTheSameLayout) {
     EXPECT_EQ(loaded.GetElementCount(), 1u);
 }
 
+TEST_F(DocTest, OnlyTheFourModeToolsAreReadAsTheDrawingsTool) {
+    struct Case {
+        int stored, read;
+    };
+    for (const Case& c : {Case{32781, 32781}, Case{32783, 32783}, Case{32784, 32784},
+                          Case{32898, 32898}, Case{32782, 32781}, Case{0, 32781}, Case{-1, 32781},
+                          Case{33009, 32781}, Case{INT32_MIN, 32781}}) {
+        CKORVANEXDoc doc;
+        doc.SetEditTool(c.stored);
+        const std::string bytes = Store(doc);
+        CExArchive in(bytes);
+        CKORVANEXDoc loaded;
+        loaded.Serialize(in);
+        EXPECT_EQ(loaded.GetEditTool(), c.read) << c.stored;
+    }
+}
+
 TEST_F(DocTest, PartsOutsideTheSheetAreLeftOutAndNotCounted) {
     CKORVANEXDoc doc;
     doc.AddElement(MakePart(100000, 100000, "in"));
