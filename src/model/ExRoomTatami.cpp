@@ -5,7 +5,9 @@
 #include "ExSaturate.h"
 
 #include <algorithm>
+#include <map>
 #include <span>
+#include <utility>
 
 namespace {
 
@@ -62,13 +64,20 @@ constexpr MatSegment kType4[] = {
     {-kX, -kXYq, kX, -kXYq}, {-kX, -kXYq, -kX, -kYq}, {-kX, -kYq, -kX, kY3q}, {k0, -kYq, k0, kY3q},
     {kX, -kXYq, kX, -kYq},   {kX, -kYq, kX, kY3q},
 };
-constexpr MatSegment kType5[] = {
-    {-kY3q, kX3h, kYq, kX3h},    {kYq, kX3h, kX3h, kX3h},    {-kY3q, kXh, -kYq, kXh},
-    {-kYq, kXh, kYq, kXh},       {-kYq, -kYq, kYq, -kYq},    {kYq, -kYq, kX3h, -kYq},
-    {-kY3q, -kX3h, -kYq, -kX3h}, {-kYq, -kX3h, kX3h, -kX3h}, {-kY3q, -kX3h, -kY3q, kXh},
-    {-kY3q, kXh, -kY3q, kX3h},   {-kYq, -kX3h, -kYq, -kYq},  {-kYq, -kYq, -kYq, kXh},
-    {kYq, -kYq, kYq, kXh},       {kYq, kXh, kYq, kX3h},      {kX3h, -kX3h, kX3h, -kYq},
-    {kX3h, -kYq, kX3h, kX3h},
+// The four mats of type 5 turn about the half mat in the middle. They meet edge to edge only
+// when Y = 2X; any other mat lies where its rectangle says, so their edges are found from the
+// rectangles rather than listed: x from, x to, y from, y to.
+struct MatRect {
+    signed char x0;
+    signed char x1;
+    signed char y0;
+    signed char y1;
+};
+constexpr MatRect kType5Mats[] = {
+    {-kY3q, kYq, kXh, kX3h},
+    {kXh, kX3h, -kYq, kY3q},
+    {-kYq, kY3q, -kX3h, -kXh},
+    {-kX3h, -kXh, -kY3q, kYq},
 };
 constexpr MatSegment kType6[] = {
     {-kXYq, kY, -kYq, kY},     {-kYq, kY, kXYq, kY},        {-kYq, kYh, kYq, kYh},
@@ -109,7 +118,9 @@ constexpr MatSegment kType9[] = {
     {k2X, kXYh, k2X, k2XYh},
 };
 
-constexpr std::span<const MatSegment> kTypes[] = {kType1, kType2, kType3, kType4, kType5,
+constexpr int kTurningMatsType = 5;
+// The listed types; type 5 has an empty list and is laid from its mats.
+constexpr std::span<const MatSegment> kTypes[] = {kType1, kType2, kType3, kType4, {},
                                                   kType6, kType7, kType8, kType9};
 
 std::int64_t TermValue(int term, std::int64_t x, std::int64_t y) {
@@ -150,6 +161,68 @@ std::int64_t TermValue(int term, std::int64_t x, std::int64_t y) {
 
 std::int64_t Value(signed char entry, std::int64_t x, std::int64_t y) {
     return entry < 0 ? -TermValue(-entry, x, y) : TermValue(entry, x, y);
+}
+
+// A stretch of edge in wide coordinates: x1, y1, x2, y2.
+using WideSegment = std::array<std::int64_t, 4>;
+
+// Each stretch of the mats' edges once: the edges along one line are cut at every end point on
+// that line, and each piece that some edge covers becomes one segment, so an edge two mats
+// share is laid once and one that runs past another mat's corner is split there.
+std::vector<WideSegment> EdgesOfMats(std::span<const MatRect> mats, std::int64_t x,
+                                     std::int64_t y) {
+    // Key: whether the line is vertical, and where it crosses the other axis.
+    std::map<std::pair<bool, std::int64_t>, std::vector<std::pair<std::int64_t, std::int64_t>>>
+        lines;
+    auto add = [&](bool vertical, std::int64_t at, std::int64_t from, std::int64_t to) {
+        lines[{vertical, at}].push_back({std::min(from, to), std::max(from, to)});
+    };
+    for (const MatRect& mat : mats) {
+        const std::int64_t x0 = Value(mat.x0, x, y);
+        const std::int64_t x1 = Value(mat.x1, x, y);
+        const std::int64_t y0 = Value(mat.y0, x, y);
+        const std::int64_t y1 = Value(mat.y1, x, y);
+        add(false, y0, x0, x1);
+        add(false, y1, x0, x1);
+        add(true, x0, y0, y1);
+        add(true, x1, y0, y1);
+    }
+    std::vector<WideSegment> edges;
+    for (const auto& [line, stretches] : lines) {
+        std::vector<std::int64_t> cuts;
+        for (const auto& [from, to] : stretches) {
+            cuts.push_back(from);
+            cuts.push_back(to);
+        }
+        std::sort(cuts.begin(), cuts.end());
+        cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+            const std::int64_t from = cuts[i];
+            const std::int64_t to = cuts[i + 1];
+            const bool covered =
+                std::any_of(stretches.begin(), stretches.end(),
+                            [&](const auto& s) { return s.first <= from && to <= s.second; });
+            if (!covered) {
+                continue;
+            }
+            const auto [vertical, at] = line;
+            edges.push_back(vertical ? WideSegment{at, from, at, to}
+                                     : WideSegment{from, at, to, at});
+        }
+    }
+    return edges;
+}
+
+std::vector<WideSegment> EdgesOfType(int type, std::int64_t x, std::int64_t y) {
+    if (type == kTurningMatsType) {
+        return EdgesOfMats(kType5Mats, x, y);
+    }
+    std::vector<WideSegment> edges;
+    for (const MatSegment& segment : kTypes[type - 1]) {
+        edges.push_back({Value(segment.x1, x, y), Value(segment.y1, x, y), Value(segment.x2, x, y),
+                         Value(segment.y2, x, y)});
+    }
+    return edges;
 }
 
 bool ToPoint(std::int64_t x, std::int64_t y, ExPoint& point) {
@@ -204,11 +277,7 @@ bool BuildArrangement(int type, int matWidth, int matLength, Arrangement& arrang
     std::int64_t minY = INT64_MAX;
     std::int64_t maxX = INT64_MIN;
     std::int64_t maxY = INT64_MIN;
-    for (const MatSegment& segment : kTypes[type - 1]) {
-        const std::int64_t x1 = Value(segment.x1, x, y);
-        const std::int64_t y1 = Value(segment.y1, x, y);
-        const std::int64_t x2 = Value(segment.x2, x, y);
-        const std::int64_t y2 = Value(segment.y2, x, y);
+    for (const auto& [x1, y1, x2, y2] : EdgesOfType(type, x, y)) {
         std::array<ExPoint, 2> edge;
         if (!ToPoint(x1, y1, edge[0]) || !ToPoint(x2, y2, edge[1])) {
             arrangement.edges.clear();
@@ -220,7 +289,7 @@ bool BuildArrangement(int type, int matWidth, int matLength, Arrangement& arrang
         maxX = std::max({maxX, x1, x2});
         maxY = std::max({maxY, y1, y2});
     }
-    if (type == 5) {
+    if (type == kTurningMatsType) {
         // The four mats turn about the half mat: the corners are their outer corners.
         const std::int64_t x3h = TermValue(kX3h, x, y);
         const std::int64_t y3q = TermValue(kY3q, x, y);
@@ -240,8 +309,10 @@ bool WallsAround(int type, int matWidth, int matLength, int halfThickness, WallR
     const std::int64_t y = matLength;
     const std::int64_t h = halfThickness;
     switch (type) {
-    case 5: {
-        const std::int64_t side = x + y / 4 + h;
+    case kTurningMatsType: {
+        // The turning mats reach X + Y/4 out when Y = 2X; other mats reach as far as the longer
+        // of their halves, and the walls stand outside them all the same.
+        const std::int64_t side = std::max(TermValue(kX3h, x, y), TermValue(kY3q, x, y)) + h;
         walls = {-side, -side, side, side, 2 * side, 2 * side};
         return true;
     }

@@ -17,8 +17,8 @@ struct Mat {
     int x0, x1, y0, y1;
 };
 
-// The mats of each arrangement, as the floor plans of tatami rooms lay them.
-std::vector<Mat> MatsOf(int type) {
+// The mats of each arrangement for a mat of X by Y, as the floor plans of tatami rooms lay them.
+std::vector<Mat> MatsOf(int type, int X = ::X, int Y = ::Y) {
     const int q = Y / 4;
     const int h = Y / 2;
     const int tq = Y / 2 / 2 + Y / 2;
@@ -103,10 +103,33 @@ Stretches Merged(Stretches stretches, long long* overlap = nullptr) {
     return stretches;
 }
 
-std::unique_ptr<CExRoomParts> RoomWithLayout(int type) {
+// Each stretch of an arrangement's edges, merged line by line; no stretch may be laid twice.
+Stretches DrawnStretches(const CExRoomParts& room) {
+    Stretches drawn;
+    for (const CExPartsDrawLine& line : room.MatLines()) {
+        AddStretch(drawn, line.scaledStart, line.scaledEnd);
+    }
+    long long overlap = 0;
+    Stretches merged = Merged(drawn, &overlap);
+    EXPECT_EQ(overlap, 0) << "no stretch of edge is drawn twice";
+    return merged;
+}
+
+Stretches MatStretches(const std::vector<Mat>& mats) {
+    Stretches stretches;
+    for (const Mat& m : mats) {
+        AddStretch(stretches, {m.x0, m.y0}, {m.x1, m.y0});
+        AddStretch(stretches, {m.x0, m.y1}, {m.x1, m.y1});
+        AddStretch(stretches, {m.x0, m.y0}, {m.x0, m.y1});
+        AddStretch(stretches, {m.x1, m.y0}, {m.x1, m.y1});
+    }
+    return Merged(stretches);
+}
+
+std::unique_ptr<CExRoomParts> RoomWithLayout(int type, int matWidth = X, int matLength = Y) {
     auto room = std::make_unique<CExRoomParts>();
-    room->SetMatWidth(X);
-    room->SetMatLength(Y);
+    room->SetMatWidth(matWidth);
+    room->SetMatLength(matLength);
     room->SetThickness(12000);
     room->SetLayoutType(type);
     room->BuildLayoutLines();
@@ -121,29 +144,47 @@ TEST_P(TatamiArrangement, EdgesTraceEveryMatOnceWithTheListedSegmentCount) {
     auto room = RoomWithLayout(type);
     EXPECT_EQ(room->MatLines().size(), std::size_t(kSegments[type]));
 
-    Stretches drawn;
-    for (const CExPartsDrawLine& line : room->MatLines()) {
-        AddStretch(drawn, line.scaledStart, line.scaledEnd);
-    }
-    long long overlap = 0;
-    const Stretches drawnMerged = Merged(drawn, &overlap);
-    EXPECT_EQ(overlap, 0) << "no stretch of edge is drawn twice";
-
-    Stretches mats;
+    EXPECT_EQ(DrawnStretches(*room), MatStretches(MatsOf(type)))
+        << "the edges are exactly the mats' edges";
     long long area = 0;
     for (const Mat& m : MatsOf(type)) {
-        AddStretch(mats, {m.x0, m.y0}, {m.x1, m.y0});
-        AddStretch(mats, {m.x0, m.y1}, {m.x1, m.y1});
-        AddStretch(mats, {m.x0, m.y0}, {m.x0, m.y1});
-        AddStretch(mats, {m.x1, m.y0}, {m.x1, m.y1});
         area += (long long)(m.x1 - m.x0) * (m.y1 - m.y0);
     }
-    EXPECT_EQ(drawnMerged, Merged(mats)) << "the edges are exactly the mats' edges";
     static constexpr long long kHalfMats[] = {0, 2, 2, 4, 6, 8, 12, 16, 20, 24};
     EXPECT_EQ(area, kHalfMats[type] * X * Y / 2) << "the mats tile the listed number of mats";
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, TatamiArrangement, ::testing::Range(1, 10));
+
+// The dialog takes any mat of 1 to 200 cm each way: the lines follow the mats' rectangles even
+// where they no longer tile.
+TEST(TatamiArrangement, EdgesFollowTheMatsForMatsOtherThanTwoToOne) {
+    struct Mats {
+        int width, length;
+    };
+    for (const Mats& m :
+         {Mats{100000, 180000}, Mats{90000, 200000}, Mats{120000, 150000}, Mats{200000, 10000}}) {
+        for (int type = 1; type <= 9; ++type) {
+            const auto room = RoomWithLayout(type, m.width, m.length);
+            EXPECT_EQ(DrawnStretches(*room), MatStretches(MatsOf(type, m.width, m.length)))
+                << "type " << type << ", mat " << m.width << " x " << m.length;
+        }
+    }
+}
+
+TEST(TatamiArrangement, NewHalfMatRoomIsWalledOutsideItsMatsWhateverTheirShape) {
+    CExRoomParts room;
+    room.SetPartsCode(30202);
+    room.SetMatWidth(100000);
+    room.SetMatLength(180000);
+    room.SetThickness(12000);
+    room.UpdateParts();
+    EXPECT_EQ(room.GetLayoutType(), 5);
+    // The mats reach 3X/2 = 150000 out, beyond X + Y/4 = 145000.
+    EXPECT_EQ(room.GetWidth(), 2 * (150000 + 6000));
+    EXPECT_EQ(room.GetHeight(), 2 * (150000 + 6000));
+    EXPECT_EQ(room.DrawLines()[0].scaledStart, (ExPoint{-156000, 156000}));
+}
 
 TEST(TatamiArrangement, CornersAreTheBoundingRectangleOrTheTurningMatsOuterCorners) {
     EXPECT_EQ(RoomWithLayout(6)->LayoutCorners(),
