@@ -5,7 +5,8 @@
 
 namespace {
 
-using Wide = std::int64_t;
+// Products of two coordinate differences need 65 bits at the edges of the range.
+using Wide = __int128;
 
 Wide Cross(ExPoint o, ExPoint a, ExPoint b) {
     return (Wide(a.x) - o.x) * (Wide(b.y) - o.y) - (Wide(a.y) - o.y) * (Wide(b.x) - o.x);

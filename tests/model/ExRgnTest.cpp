@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 TEST(ExRgn, PointsAndRectanglesAgainstARotatedSquare) {
@@ -21,6 +23,15 @@ TEST(ExRgn, AlternateFillLeavesTheOverlapOfASelfCrossingOutlineOut) {
     const CExRgn bowtie({{0, 0}, {100, 100}, {100, 0}, {0, 100}});
     EXPECT_TRUE(bowtie.PtInRegion({90, 50}));
     EXPECT_FALSE(bowtie.PtInRegion({50, 90}));
+}
+
+TEST(ExRgn, PointsNearAnEdgeAcrossTheWholeRangeFallOnTheirSide) {
+    // The upper left half of the range, cut by the diagonal.
+    const CExRgn half({{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MAX}});
+    EXPECT_TRUE(half.PtInRegion({0, 1}));
+    EXPECT_FALSE(half.PtInRegion({1, 0}));
+    EXPECT_FALSE(half.RectInRegion({1, 0, 2, -1}));
+    EXPECT_TRUE(half.RectInRegion({-1, 1, 0, 0}));
 }
 
 TEST(ExRgn, EmptyRegionHitsNothing) {
