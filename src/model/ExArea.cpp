@@ -3,6 +3,7 @@
 #include "ExDC.h"
 #include "ExException.h"
 #include "ExPillarParts.h"
+#include "ExSaturate.h"
 #include "ExViewContext.h"
 #include "KORVANEXDoc.h"
 
@@ -139,8 +140,7 @@ void CExArea::UpdateParts() {
         m_rgnHit = CExRgn(std::vector<ExPoint>(m_arViewPoint.begin(), m_arViewPoint.begin() + n));
         if (n > 0) {
             const ExRect box = BoxOf(m_arPoint, n);
-            m_ptLabel = {box.left + (box.right - box.left) / 2,
-                         box.top + (box.bottom - box.top) / 2};
+            m_ptLabel = {CentreOf(box.left, box.right), CentreOf(box.top, box.bottom)};
             SetPosition(m_ptLabel.x, m_ptLabel.y);
         }
         FindPillarsInside();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -90,7 +91,7 @@ void CExMeasure::SetEndOffset(int end) {
 
 void CExMeasure::FollowPart(int x, int y, int newAngle, int end) {
     End& e = m_aEnd[static_cast<std::size_t>(end)];
-    const double radians = (newAngle - e.attachAngle) * kPi / 180;
+    const double radians = (double(newAngle) - e.attachAngle) * kPi / 180;
     const double c = std::cos(radians);
     const double s = std::sin(radians);
     const double px = double(e.point.x) - x;
@@ -282,11 +283,13 @@ bool CExMeasure::ApplyRulerLength(const std::vector<CExParts*>& elements) {
     const double angle = std::atan2(double(p1.y) - p0.y, double(p1.x) - p0.x);
     const int degrees = TruncateToInt32(angle * 180 / kPi + 360.5) % 360;
     const double r = degrees * kPi / 180;
-    auto pushed = [](int value) { return value >= 0 ? value + kLengthPush : value - kLengthPush; };
-    const int dy = pushed(TruncateToInt32(m_nLength * std::sin(r)));
-    const int dx = pushed(TruncateToInt32(m_nLength * std::cos(r)));
-    const std::int64_t x = std::int64_t(p0.x) + dx;
-    const std::int64_t y = std::int64_t(p0.y) + dy;
+    auto pushed = [](std::int64_t value) {
+        return value >= 0 ? value + kLengthPush : value - kLengthPush;
+    };
+    const std::int64_t dy = pushed(TruncateToInt32(m_nLength * std::sin(r)));
+    const std::int64_t dx = pushed(TruncateToInt32(m_nLength * std::cos(r)));
+    const std::int64_t x = p0.x + dx;
+    const std::int64_t y = p0.y + dy;
     const CExViewContext* view = GetActiveView();
     if (!view || x < 0 || y < 0 || x > std::int64_t(view->GetMapWidth()) * 100000 ||
         y > std::int64_t(view->GetMapHeight()) * 100000) {

@@ -28,7 +28,7 @@ std::int16_t ReadInt16(const char* bytes) {
 
 } // namespace
 
-double CExParts::AngleRadians(int degrees) const {
+double CExParts::AngleRadians(double degrees) const {
     return degrees * kPi / 180;
 }
 
@@ -239,7 +239,7 @@ void CExParts::MoveOrigin() {
                          view->ToDrawingLength(m_ptNewOrigin.y)};
     ExPoint delta = origin - m_ptPosition;
     m_ptPosition = origin;
-    const double radians = AngleRadians(360 - m_nRotation);
+    const double radians = AngleRadians(360.0 - m_nRotation);
     RotatePoint(delta, std::sin(radians), std::cos(radians));
     for (CExPartsDrawLine& line : m_lstDrawLine) {
         line.scaledStart = line.scaledStart - delta;

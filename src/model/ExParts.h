@@ -161,9 +161,13 @@ protected:
     void MultiplyScaledPoints();
     // Sets the nine handles from the four corners as they stand.
     void SetHandlesFromCorners();
+    // A shape point in a cx by cy box, the 512 shape units across it and y turned down, moved by
+    // an offset.
+    static ExPoint ShapeToBox(ExPoint shape, int cx, int cy, ExPoint offset);
     // Grows the update rect from the hit region (or the corners) by the given margin.
     void CalcUpdateRect(int margin);
-    double AngleRadians(int degrees) const;
+    // Degrees in a double, so that sums and differences of stored angles stay exact.
+    double AngleRadians(double degrees) const;
 
     int m_nWidth = 50000;
     int m_nHeight = 50000;

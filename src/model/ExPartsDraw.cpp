@@ -4,6 +4,9 @@
 
 #include "ExDC.h"
 #include "ExException.h"
+#include "ExSaturate.h"
+
+#include <cstdint>
 
 namespace {
 
@@ -59,12 +62,16 @@ int CExParts::DrawHandles(CExDC* dc) {
     }
 }
 
+ExPoint CExParts::ShapeToBox(ExPoint shape, int cx, int cy, ExPoint offset) {
+    return {SaturateToInt(std::int64_t(cx) * shape.x / 512 + offset.x),
+            SaturateToInt(std::int64_t(cy) * shape.y / -512 + offset.y)};
+}
+
 void CExParts::DrawShape(CExDC& dc, const ExPoint* offset, int cx, int cy) const {
     const ExPoint shift = offset ? *offset : ExPoint{};
     for (const CExPartsDrawLine& line : m_lstDrawLine) {
-        const ExPoint points[2] = {
-            {cx * line.shapeStart.x / 512 + shift.x, cy * line.shapeStart.y / -512 + shift.y},
-            {cx * line.shapeEnd.x / 512 + shift.x, cy * line.shapeEnd.y / -512 + shift.y}};
+        const ExPoint points[2] = {ShapeToBox(line.shapeStart, cx, cy, shift),
+                                   ShapeToBox(line.shapeEnd, cx, cy, shift)};
         dc.Polyline(points, 2);
     }
 }

@@ -219,9 +219,8 @@ int CExRoomParts::DrawParts(CExDC* dc) {
 void CExRoomParts::DrawShape(CExDC& dc, const ExPoint* offset, int cx, int cy) const {
     const ExPoint shift = offset ? *offset : ExPoint{};
     for (const CExPartsDrawLine& line : m_lstShapeLine) {
-        const ExPoint points[2] = {
-            {cx * line.shapeStart.x / 512 + shift.x, cy * line.shapeStart.y / -512 + shift.y},
-            {cx * line.shapeEnd.x / 512 + shift.x, cy * line.shapeEnd.y / -512 + shift.y}};
+        const ExPoint points[2] = {ShapeToBox(line.shapeStart, cx, cy, shift),
+                                   ShapeToBox(line.shapeEnd, cx, cy, shift)};
         dc.Polyline(points, 2);
     }
 }

@@ -43,6 +43,11 @@ inline bool FitsInt(long double value) {
     return value >= static_cast<long double>(INT_MIN) && value <= static_cast<long double>(INT_MAX);
 }
 
+// The middle of a span, from + (to - from) / 2 with integer division, for any two coordinates.
+inline int CentreOf(int from, int to) {
+    return SaturateToInt(std::int64_t(from) + (std::int64_t(to) - from) / 2);
+}
+
 // Moves a point by an offset, stopping at the edge of the coordinate range.
 inline void Shift(ExPoint& point, ExPoint offset) {
     point.x = SaturateToInt(std::int64_t(point.x) + offset.x);

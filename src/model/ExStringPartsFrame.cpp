@@ -4,11 +4,13 @@
 
 #include "ExDC.h"
 #include "ExException.h"
+#include "ExSaturate.h"
 #include "ExViewContext.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -53,14 +55,16 @@ int CExStringParts::CreateThumbnail(CExDC* dc, int cx, int cy) {
     if (!dc) {
         return 0;
     }
-    const int span = std::max(512, TextLength() * 256);
+    const std::int64_t span = std::max<std::int64_t>(512, std::int64_t(TextLength()) * 256);
+    // The whole line fits across the box, whatever the strokes a file gave it.
+    auto place = [&](ExPoint p) {
+        return ExPoint{SaturateToInt(cx / 2 + std::int64_t(p.x) * cx / span),
+                       SaturateToInt(cy / 2 - std::int64_t(p.y) * cx / span)};
+    };
     ExPenScope pen(*dc, {kPenSolid, 1, m_crColor == 0 ? 0x040404 : m_crColor});
     for (const CExCharacter& character : m_lstCharacter) {
         for (const CExPartsDrawLine& stroke : character.Strokes()) {
-            const ExPoint points[2] = {
-                {cx / 2 + stroke.shapeStart.x * cx / span,
-                 cy / 2 - stroke.shapeStart.y * cx / span},
-                {cx / 2 + stroke.shapeEnd.x * cx / span, cy / 2 - stroke.shapeEnd.y * cx / span}};
+            const ExPoint points[2] = {place(stroke.shapeStart), place(stroke.shapeEnd)};
             dc->Polyline(points, 2);
         }
     }

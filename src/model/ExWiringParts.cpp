@@ -3,6 +3,7 @@
 #include "ExArchive.h"
 #include "ExDC.h"
 #include "ExException.h"
+#include "ExSaturate.h"
 #include "ExViewContext.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@ constexpr int kOldFormat = 100;
 constexpr const char* kStyleAfterWidthVersion = "1.1.0.0";
 constexpr int kSegmentBoxMargin = 100;
 constexpr int kUpdateMargin = 600;
+constexpr int kFlatFrameHalf = 100;
 constexpr std::size_t kPointSize = 8;
 constexpr std::size_t kLineRecordSize = 32;
 
@@ -248,19 +250,21 @@ void CExWiringParts::CalcHandles() {
             }
         }
     }
-    if (minX == INT_MAX) {
+    // Only the maxima tell whether a point was taken: a point may lie at INT_MAX itself.
+    if (maxX == INT_MIN) {
         minX = maxX = 0;
     }
-    if (minY == INT_MAX) {
+    if (maxY == INT_MIN) {
         minY = maxY = 0;
     }
+    // A straight cable still gets a frame to pick it by, up to the edge of the range.
     if (minX == maxX) {
-        minX -= 100;
-        maxX += 100;
+        minX = SaturateToInt(std::int64_t(minX) - kFlatFrameHalf);
+        maxX = SaturateToInt(std::int64_t(maxX) + kFlatFrameHalf);
     }
     if (minY == maxY) {
-        minY -= 100;
-        maxY += 100;
+        minY = SaturateToInt(std::int64_t(minY) - kFlatFrameHalf);
+        maxY = SaturateToInt(std::int64_t(maxY) + kFlatFrameHalf);
     }
     m_ptCorner = {ExPoint{minX, maxY}, ExPoint{maxX, maxY}, ExPoint{maxX, minY},
                   ExPoint{minX, minY}};
