@@ -61,11 +61,11 @@ bool CKORVANEXView::DropLibraryPart(const CExParts& prototype, QPoint screen) {
 }
 
 // The cable then follows the pointer and is finished by the cable tool; until that tool takes
-// it over, the next press or Escape abandons it and nothing reaches the drawing.
+// it over, the next press or Escape abandons it and nothing reaches the drawing. A cable being
+// laid is the view's state, not the drawing's tool: a drawing saved meanwhile keeps its tool.
 void CKORVANEXView::StartCable(const CExParts& prototype, ExPoint point) {
     ClearSelection();
     m_pLayingCable = StartLibraryCable(prototype, point);
-    m_doc.SetEditTool(excommand::kVertexTool);
     activateWindow();
     setFocus(Qt::OtherFocusReason);
     m_renderer.InvalidateAll();
@@ -78,7 +78,6 @@ bool CKORVANEXView::AbandonCable() {
         return false;
     }
     m_pLayingCable.reset();
-    m_doc.SetEditTool(excommand::kSelectTool);
     emit commandStateChanged();
     return true;
 }

@@ -151,7 +151,7 @@ private slots:
         QVERIFY(shown.DragAndDrop(*prototype, QPoint(400, 300)));
         QVERIFY(shown.view->LayingCable());
         QCOMPARE(shown.view->LayingCable()->GetPartsCode(), 50101);
-        QCOMPARE(shown.doc.GetEditTool(), excommand::kVertexTool);
+        QCOMPARE(shown.doc.GetEditTool(), excommand::kSelectTool);
         QVERIFY(shown.doc.SelectionList().empty());
         QCOMPARE(shown.doc.GetElementCount(), std::size_t(1));
 
