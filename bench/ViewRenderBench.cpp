@@ -148,8 +148,9 @@ void BM_ScrollOneLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollOneLine)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The grid at the default settings (1/100) and at the largest lattices the settings accept:
-// 200 cm × 30 at 1/10 and 20 m × 30 at 1/130.
+// The grid at the default settings (1/100), at the largest lattices the settings accept
+// (200 cm × 30 at 1/10, 20 m × 30 at 1/130) and at the finest interval that is still drawn
+// (2 cm at 1/129, a mark every 0.6 pixel).
 struct GridCase {
     int scale;
     ExDrawingDefaults defaults;
@@ -165,6 +166,9 @@ GridCase GridCaseAt(int index) {
         grid.scale = 130;
         grid.defaults.gridSmallIntervalXM = grid.defaults.gridSmallIntervalYM = 20;
         grid.defaults.largeLatticeSmallX = grid.defaults.largeLatticeSmallY = 30;
+    } else if (index == 3) {
+        grid.scale = 129;
+        grid.defaults.gridBigIntervalXCm = grid.defaults.gridBigIntervalYCm = 2;
     }
     return grid;
 }
@@ -192,7 +196,7 @@ void BM_CachedRepaintWithGrid(benchmark::State& state) {
     ReportGridMemory(state, *scene);
 }
 BENCHMARK(BM_CachedRepaintWithGrid)
-    ->DenseRange(0, 2)
+    ->DenseRange(0, 3)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -206,7 +210,7 @@ void BM_GridRedraw(benchmark::State& state) {
     }
     ReportGridMemory(state, *scene);
 }
-BENCHMARK(BM_GridRedraw)->DenseRange(0, 2)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridRedraw)->DenseRange(0, 3)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // One line is a tenth of the client: the marks move with the sheet and the uncovered strip gets
 // its marks.
@@ -224,7 +228,7 @@ void BM_ScrollOneLineWithGrid(benchmark::State& state) {
     ReportGridMemory(state, *scene);
 }
 BENCHMARK(BM_ScrollOneLineWithGrid)
-    ->DenseRange(0, 2)
+    ->DenseRange(0, 3)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -46,6 +48,38 @@ std::vector<AxisMark> MarksAlong(int from, int to, int interval, int count, int 
         marks.push_back({pixel, rest < tolerance || rest > lattice - tolerance});
     }
     return marks;
+}
+
+// The arms of the marks in one direction, line of marks by line of marks, so that the lines held
+// at once follow the client's size alone. Where the marks of a line stand closer than their arms
+// reach, their arms join into one stroke: a fine grid costs a stroke a line, not one a mark.
+template <typename MakeLine>
+void DrawArms(QPainter& painter, const std::vector<AxisMark>& along,
+              const std::vector<AxisMark>& across, int shortArm, int longArm, MakeLine makeLine) {
+    bool joined = true;
+    for (std::size_t i = 1; i < across.size() && joined; ++i) {
+        joined = std::abs(across[i].pixel - across[i - 1].pixel) <= 2 * shortArm + 1;
+    }
+    std::vector<QLine> lines;
+    lines.reserve(joined ? 1 : across.size());
+    for (const AxisMark& line : along) {
+        lines.clear();
+        int from = std::numeric_limits<int>::max();
+        int to = std::numeric_limits<int>::min();
+        for (const AxisMark& mark : across) {
+            const int arm = line.onLattice && mark.onLattice ? longArm : shortArm;
+            if (joined) {
+                from = std::min(from, mark.pixel - arm);
+                to = std::max(to, mark.pixel + arm);
+            } else {
+                lines.push_back(makeLine(line.pixel, mark.pixel - arm, mark.pixel + arm));
+            }
+        }
+        if (joined && from <= to) {
+            lines.push_back(makeLine(line.pixel, from, to));
+        }
+        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    }
 }
 
 } // namespace
@@ -107,16 +141,8 @@ void DrawGridMarks(QImage& layer, const ExGridLayout& grid, const CViewGeometry&
                    grid.latticeCount.y, tolerance, top, bottom, [&](int y) {
                        return geometry.DrawingToPixel({0, y}).y();
                    });
-    // Row by row, so that the lines held at once follow the client's width alone.
-    std::vector<QLine> lines;
-    lines.reserve(columns.size() * 2);
-    for (const AxisMark& row : rows) {
-        lines.clear();
-        for (const AxisMark& column : columns) {
-            const int arm = row.onLattice && column.onLattice ? longArm : shortArm;
-            lines.emplace_back(column.pixel - arm, row.pixel, column.pixel + arm, row.pixel);
-            lines.emplace_back(column.pixel, row.pixel - arm, column.pixel, row.pixel + arm);
-        }
-        painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-    }
+    DrawArms(painter, rows, columns, shortArm, longArm,
+             [](int y, int from, int to) { return QLine(from, y, to, y); });
+    DrawArms(painter, columns, rows, shortArm, longArm,
+             [](int x, int from, int to) { return QLine(x, from, x, to); });
 }

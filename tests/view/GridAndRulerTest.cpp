@@ -158,6 +158,35 @@ private slots:
         QCOMPARE(strips, whole);
     }
 
+    void aGridFinerThanItsMarksShowsEveryMarkWhole() {
+        // 2 cm at 1/129 puts a mark every 0.6 pixel; with one interval a lattice, all are long.
+        ExDrawingDefaults fine;
+        fine.gridBigIntervalXCm = fine.gridBigIntervalYCm = 2;
+        fine.largeLatticeBigX = fine.largeLatticeBigY = 1;
+        const CViewGeometry geometry = MakeGeometry(129, {60, 40}, {37, 53});
+        const ExGridLayout grid = ExGridLayout::Compute(129, geometry, fine);
+        QImage drawn(60, 40, QImage::Format_ARGB32_Premultiplied);
+        DrawGridMarks(drawn, grid, geometry, drawn.rect());
+        // Each mark set pixel by pixel: arms of 6 pixels each way from its point.
+        QImage marks(60, 40, QImage::Format_ARGB32_Premultiplied);
+        marks.fill(Qt::transparent);
+        const ExPoint from = geometry.PixelToDrawing({-10, 50});
+        const ExPoint to = geometry.PixelToDrawing({70, -10});
+        for (int x = from.x / 2000 * 2000; x <= to.x; x += 2000) {
+            for (int y = from.y / 2000 * 2000; y <= to.y; y += 2000) {
+                const QPoint point = geometry.DrawingToPixel({x, y});
+                for (int arm = -6; arm <= 6; ++arm) {
+                    for (const QPoint pixel : {point + QPoint(arm, 0), point + QPoint(0, arm)}) {
+                        if (marks.rect().contains(pixel)) {
+                            marks.setPixel(pixel, qRgb(0xA2, 0xA2, 0xA2));
+                        }
+                    }
+                }
+            }
+        }
+        QCOMPARE(drawn, marks);
+    }
+
     void rulerStepsFollowTheZoom() {
         // At 1/100 a metre is 10 mm on screen: ticks every 10 cm, labels every metre.
         QCOMPARE(CRulerScale::TickStep(MakeGeometry(100)), 10000);
