@@ -3,12 +3,31 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace exfile {
 namespace {
+
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -33,32 +52,51 @@ void ApplyDefaultPermissions(int fd) {
 
 } // namespace
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) {
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName,
+                                         std::error_code& error) {
+    error.clear();
+    // Opened without waiting, so that a pipe given as a drawing cannot hang the program.
+    const FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0) {
+        error = LastError();
         return std::nullopt;
     }
-    std::ifstream file(fileName, std::ios::binary);
-    const std::uintmax_t size = std::filesystem::file_size(fileName, error);
-    if (!file || error) {
+    if (!S_ISREG(info.st_mode)) {
+        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                           : std::errc::not_supported);
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad()) {
-        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = LastError();
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
     }
     // A file that shrank while being read is taken as it was found.
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    bytes.resize(filled);
     return bytes;
 }
 
-bool WriteFileSafely(const std::filesystem::path& fileName, std::string_view bytes) {
+bool WriteFileSafely(const std::filesystem::path& fileName, std::string_view bytes,
+                     std::error_code& error) {
+    error.clear();
     const std::filesystem::path folder =
         fileName.has_parent_path() ? fileName.parent_path() : std::filesystem::path(".");
     std::string pattern = (folder / ("." + fileName.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
+        error = LastError();
         return false;
     }
     struct stat existing {};
@@ -67,13 +105,46 @@ bool WriteFileSafely(const std::filesystem::path& fileName, std::string_view byt
     } else {
         ApplyDefaultPermissions(fd);
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(pattern.c_str(), fileName.c_str()) != 0) {
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+        error = LastError();
+    }
+    if (::close(fd) != 0 && !error) {
+        error = LastError();
+    }
+    if (!error && std::rename(pattern.c_str(), fileName.c_str()) != 0) {
+        error = LastError();
+    }
+    if (error) {
         std::remove(pattern.c_str());
         return false;
     }
     return true;
+}
+
+std::string ReasonText(std::error_code error) {
+    const struct {
+        int error;
+        const char* text;
+    } reasons[] = {
+        {ENOENT, "ファイルまたはフォルダーがありません"},
+        {ENOTDIR, "ファイルまたはフォルダーがありません"},
+        {EACCES, "アクセスする権限がありません"},
+        {EPERM, "アクセスする権限がありません"},
+        {ENOSPC, "ディスクの空き容量が足りません"},
+        {EDQUOT, "ディスクの空き容量が足りません"},
+        {EROFS, "書き込みできない場所です"},
+        {EISDIR, "ファイルではなくフォルダーです"},
+        {ENOTSUP, "通常のファイルではありません"},
+        {ENAMETOOLONG, "ファイル名が長過ぎます"},
+    };
+    if (error.category() == std::generic_category() || error.category() == std::system_category()) {
+        for (const auto& reason : reasons) {
+            if (error.value() == reason.error) {
+                return reason.text;
+            }
+        }
+    }
+    return error.message();
 }
 
 } // namespace exfile

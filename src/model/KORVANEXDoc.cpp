@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -32,6 +33,22 @@ int ModeToolOrSelect(int command) {
 
 void Erase(std::vector<CExParts*>& list, const CExParts* element) {
     list.erase(std::remove(list.begin(), list.end(), element), list.end());
+}
+
+// What the user reads when a file fails: the message, then the file and the reason.
+std::string FileFailureText(const char* message, const std::filesystem::path& fileName,
+                            const std::string& reason) {
+    return std::string(message) + "\n" + fileName.string() + "（" + reason + "）";
+}
+
+// Why the drawing's own fields failed: a file that fails before its signature is through is no
+// drawing at all.
+std::string DrawingFailureReason(const CExArchive& ar) {
+    if (ar.IsStoring()) {
+        return "図面を書き出せませんでした";
+    }
+    return ar.Position() <= kSignatureSize ? "クイルプランの図面ではありません"
+                                           : "図面が壊れています";
 }
 
 } // namespace
@@ -185,6 +202,10 @@ void CKORVANEXDoc::LoadFrom(CExArchive& ar) {
 }
 
 void CKORVANEXDoc::Serialize(CExArchive& ar) {
+    SerializeFile(ar, {});
+}
+
+void CKORVANEXDoc::SerializeFile(CExArchive& ar, const std::filesystem::path& fileName) {
     try {
         m_bComplete = true;
         if (ar.IsStoring()) {
@@ -193,7 +214,10 @@ void CKORVANEXDoc::Serialize(CExArchive& ar) {
             LoadFrom(ar);
         }
     } catch (const CExFileException&) {
-        AppServices().MessageBox(ar.IsStoring() ? exmsg::kSaveFailed : exmsg::kReadFailed,
+        const char* message = ar.IsStoring() ? exmsg::kSaveFailed : exmsg::kReadFailed;
+        AppServices().MessageBox(fileName.empty()
+                                     ? std::string(message)
+                                     : FileFailureText(message, fileName, DrawingFailureReason(ar)),
                                  ExMessageIcon::Stop, ExMessageButtons::Ok);
         throw CExException();
     } catch (CExException& failure) {
@@ -207,14 +231,17 @@ void CKORVANEXDoc::Serialize(CExArchive& ar) {
 
 bool CKORVANEXDoc::OnOpenDocument(const std::filesystem::path& fileName) {
     RemoveAllElements();
-    const std::optional<std::string> bytes = exfile::ReadWholeFile(fileName);
+    std::error_code error;
+    const std::optional<std::string> bytes = exfile::ReadWholeFile(fileName, error);
     if (!bytes) {
-        AppServices().MessageBox(exmsg::kReadFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        AppServices().MessageBox(
+            FileFailureText(exmsg::kReadFailed, fileName, exfile::ReasonText(error)),
+            ExMessageIcon::Stop, ExMessageButtons::Ok);
         return false;
     }
     try {
         CExArchive ar(*bytes);
-        Serialize(ar);
+        SerializeFile(ar, fileName);
     } catch (CExException& failure) {
         failure.Log();
         RemoveAllElements();
@@ -227,7 +254,7 @@ bool CKORVANEXDoc::OnOpenDocument(const std::filesystem::path& fileName) {
 bool CKORVANEXDoc::OnSaveDocument(const std::filesystem::path& fileName) {
     CExArchive ar;
     try {
-        Serialize(ar);
+        SerializeFile(ar, fileName);
     } catch (CExException& failure) {
         failure.Log();
         return false;
@@ -235,8 +262,11 @@ bool CKORVANEXDoc::OnSaveDocument(const std::filesystem::path& fileName) {
     if (!m_bComplete) {
         return false;
     }
-    if (!exfile::WriteFileSafely(fileName, ar.Stored())) {
-        AppServices().MessageBox(exmsg::kSaveFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
+    std::error_code error;
+    if (!exfile::WriteFileSafely(fileName, ar.Stored(), error)) {
+        AppServices().MessageBox(
+            FileFailureText(exmsg::kSaveFailed, fileName, exfile::ReasonText(error)),
+            ExMessageIcon::Stop, ExMessageButtons::Ok);
         return false;
     }
     m_bModified = false;

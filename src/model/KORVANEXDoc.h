@@ -39,10 +39,12 @@ public:
     // the work early (see IsComplete): a drawing then opens with the elements read before it.
     void Serialize(CExArchive& ar);
 
-    // Reads a drawing file; false (after a message) when it cannot be read.
+    // Reads a drawing file; false when it cannot be read, after a message whose second line
+    // names the file and why.
     bool OnOpenDocument(const std::filesystem::path& fileName);
     // Writes the drawing to a temporary file beside the target and renames it over the target
-    // only when everything was written; false (after a message) otherwise, leaving the old file.
+    // only when everything was written; false (after a message naming the file and why)
+    // otherwise, leaving the old file.
     bool OnSaveDocument(const std::filesystem::path& fileName);
 
     const std::string& GetFileVersion() const { return m_strFileVersion; }
@@ -89,6 +91,8 @@ public:
     bool IsDragging() const { return m_pDragParts != nullptr; }
 
 private:
+    // Serialize for a named file: its file errors give the file and why on a second line.
+    void SerializeFile(CExArchive& ar, const std::filesystem::path& fileName);
     void StoreTo(CExArchive& ar);
     void LoadFrom(CExArchive& ar);
 

@@ -1,6 +1,7 @@
 #include "KORVANEXDoc.h"
 #include "ExArchive.h"
 #include "ExException.h"
+#include "ExFileIO.h"
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "support/RecordingServices.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -219,7 +221,35 @@ TEST_F(DocTest, OpeningAMissingOrBrokenFileFailsWithAMessage) {
     EXPECT_FALSE(doc.OnOpenDocument(folder / "missing.qlp"));
     EXPECT_FALSE(doc.OnOpenDocument(folder / "broken.qlp"));
     EXPECT_FALSE(doc.OnOpenDocument(folder.Path()));
-    EXPECT_EQ(m_services.Messages().size(), 3u);
+    ASSERT_EQ(m_services.Messages().size(), 3u);
+    const std::string reasons[] = {"ファイルまたはフォルダーがありません",
+                                   "クイルプランの図面ではありません",
+                                   "ファイルではなくフォルダーです"};
+    const std::filesystem::path files[] = {folder / "missing.qlp", folder / "broken.qlp",
+                                           folder.Path()};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(m_services.Messages()[i].text, "ファイル読み込みに失敗しました\n" +
+                                                     files[i].string() + "（" + reasons[i] + "）");
+    }
+}
+
+TEST(FileReasonTest, TheUsualCausesAreToldInTheProgramsWords) {
+    const struct {
+        int error;
+        const char* reason;
+    } cases[] = {
+        {ENOENT, "ファイルまたはフォルダーがありません"},
+        {EACCES, "アクセスする権限がありません"},
+        {ENOSPC, "ディスクの空き容量が足りません"},
+        {EDQUOT, "ディスクの空き容量が足りません"},
+        {EROFS, "書き込みできない場所です"},
+        {EISDIR, "ファイルではなくフォルダーです"},
+    };
+    for (const auto& entry : cases) {
+        EXPECT_EQ(exfile::ReasonText({entry.error, std::system_category()}), entry.reason);
+    }
+    const std::error_code other(EIO, std::system_category());
+    EXPECT_EQ(exfile::ReasonText(other), other.message());
 }
 
 TEST_F(DocTest, FailedSaveLeavesTheOldFileUntouched) {

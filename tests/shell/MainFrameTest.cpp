@@ -164,7 +164,8 @@ private slots:
         QCOMPARE(frame.Children().size(), 1);
         QCOMPARE(frame.Children().front()->Title(), QStringLiteral("無題1"));
         QCOMPARE(QString::fromStdString(services.Messages().back().text),
-                 QStringLiteral("ファイル読み込みに失敗しました"));
+                 QStringLiteral("ファイル読み込みに失敗しました\n/nowhere/none.qlp（ファイル"
+                                "またはフォルダーがありません）"));
     }
 
     void theSettingsAreWrittenAtClose() {

@@ -1,0 +1,136 @@
+// The drawings' files as the main window handles them: opening, saving, quitting, the tabs.
+
+#include "ChildFrame.h"
+#include "KORVANEXDoc.h"
+#include "KORVANEXView.h"
+#include "KORVNEXDocMgr.h"
+#include "MainFrame.h"
+#include "support/RecordingServices.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray Bytes(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& fileName, const QByteArray& bytes) {
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void WriteEmptyDrawing(const QString& fileName) {
+    CKORVANEXDoc doc;
+    QVERIFY(doc.OnSaveDocument(QFileInfo(fileName).filesystemAbsoluteFilePath()));
+}
+
+QString LastMessage(const RecordingServices& services) {
+    return services.Messages().empty() ? QString()
+                                       : QString::fromStdString(services.Messages().back().text);
+}
+
+} // namespace
+
+class DocumentFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
+        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-FILES-TEST"));
+        QSettings().clear();
+    }
+    void cleanupTestCase() { QSettings().clear(); }
+
+    void failedOpensAndSavesNameTheFileAndTheReason() {
+        QTemporaryDir folder;
+        const QString text = folder.filePath(QStringLiteral("notes.qlp"));
+        WriteBytes(text, "not a drawing at all");
+        const QString cut = folder.filePath(QStringLiteral("cut.qlp"));
+        WriteEmptyDrawing(cut);
+        QByteArray bytes = Bytes(cut);
+        bytes.chop(1);
+        WriteBytes(cut, bytes);
+        CMainFrame frame;
+        RecordingServices services;
+        const struct {
+            QString file;
+            const char* reason;
+        } cases[] = {
+            {folder.filePath(QStringLiteral("missing.qlp")),
+             "ファイルまたはフォルダーがありません"},
+            {folder.filePath(QStringLiteral("gone/plan.qlp")),
+             "ファイルまたはフォルダーがありません"},
+            {folder.path(), "ファイルではなくフォルダーです"},
+            {text, "クイルプランの図面ではありません"},
+            {cut, "図面が壊れています"},
+        };
+        for (const auto& entry : cases) {
+            QVERIFY(!frame.OpenDocument(entry.file));
+            QCOMPARE(LastMessage(services),
+                     QStringLiteral("ファイル読み込みに失敗しました\n%1（%2）")
+                         .arg(entry.file, QString::fromUtf8(entry.reason)));
+        }
+        CChildFrame* child = frame.NewDocument();
+        const QString unsaved = folder.filePath(QStringLiteral("gone/plan.qlp"));
+        QVERIFY(!child->SaveTo(unsaved));
+        QCOMPARE(
+            LastMessage(services),
+            QStringLiteral("ファイル保存に失敗しました\n%1（ファイルまたはフォルダーがありません）")
+                .arg(unsaved));
+        if (::geteuid() != 0) {
+            QFile::setPermissions(text, QFileDevice::Permissions());
+            QVERIFY(!frame.OpenDocument(text));
+            QVERIFY(
+                LastMessage(services).endsWith(QStringLiteral("（アクセスする権限がありません）")));
+        }
+    }
+
+    void aRecentFileThatIsGoneLeavesTheList() {
+        QTemporaryDir folder;
+        const QString spoilt = folder.filePath(QStringLiteral("spoilt.qlp"));
+        const QString gone = folder.filePath(QStringLiteral("gone.qlp"));
+        CMainFrame frame;
+        RecordingServices services;
+        QVERIFY(frame.NewDocument()->SaveTo(spoilt));
+        QVERIFY(frame.NewDocument()->SaveTo(gone));
+        for (CChildFrame* child : frame.Children()) {
+            child->close();
+        }
+        QTRY_COMPARE(frame.Children().size(), 0);
+        // The menu's entries of before are gone once the events have run.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        WriteBytes(spoilt, "spoilt");
+        QVERIFY(QFile::remove(gone));
+        QCOMPARE(frame.RecentFiles().Files(), (QStringList{gone, spoilt}));
+
+        frame.Action(QStringLiteral("recentFile2"))->trigger();
+        QVERIFY(
+            LastMessage(services).startsWith(QStringLiteral("ファイル読み込みに失敗しました\n")));
+        QCOMPARE(frame.RecentFiles().Files(), (QStringList{gone, spoilt}));
+        frame.Action(QStringLiteral("recentFile1"))->trigger();
+        QCOMPARE(LastMessage(services),
+                 QStringLiteral(
+                     "ファイル読み込みに失敗しました\n%1（ファイルまたはフォルダーがありません）")
+                     .arg(gone));
+        QCOMPARE(frame.RecentFiles().Files(), QStringList{spoilt});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(frame.Action(QStringLiteral("recentFile1"))->text(),
+                 QStringLiteral("&1 %1").arg(spoilt));
+    }
+};
+
+QTEST_MAIN(DocumentFilesTest)
+#include "DocumentFilesTest.moc"
