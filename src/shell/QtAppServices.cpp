@@ -7,6 +7,8 @@ ExMessageResult CQtAppServices::MessageBox(std::string_view text, ExMessageIcon 
                                            ExMessageButtons buttons) {
     QMessageBox box(m_parent);
     box.setWindowTitle(QString::fromUtf8(exmsg::kAppName));
+    // Messages name files, and a file name may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     switch (icon) {
     case ExMessageIcon::Stop:

@@ -5,6 +5,8 @@
 #include "KORVANEXView.h"
 #include "KORVNEXDocMgr.h"
 #include "MainFrame.h"
+#include "QtAppServices.h"
+#include "support/ModalAnswerer.h"
 #include "support/RecordingServices.h"
 
 #include <QAction>
@@ -129,6 +131,20 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(frame.Action(QStringLiteral("recentFile1"))->text(),
                  QStringLiteral("&1 %1").arg(spoilt));
+    }
+
+    void messagesShowFileNamesAsTheyAre() {
+        CQtAppServices services;
+        ModalAnswerer answerer;
+        Qt::TextFormat format = Qt::AutoText;
+        answerer.Buttons({QMessageBox::Ok}).OnQuestion([&] {
+            format = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->textFormat();
+        });
+        services.MessageBox("ファイル読み込みに失敗しました\n/tmp/<b>plan</b>.qlp",
+                            ExMessageIcon::Stop, ExMessageButtons::Ok);
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral(
+                                       "ファイル読み込みに失敗しました\n/tmp/<b>plan</b>.qlp")});
+        QCOMPARE(format, Qt::PlainText);
     }
 };
 
