@@ -50,7 +50,11 @@ void CMainFrame::OnHelpContents() {
     if (!QFileInfo::exists(manual)) {
         AppServices().MessageBox(kManualMissing, ExMessageIcon::Exclamation, ExMessageButtons::Ok);
     } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
-        AppServices().MessageBox(kNoBrowser, ExMessageIcon::Exclamation, ExMessageButtons::Ok);
+        // The manual is a plain page: named in full, any browser can be pointed at it.
+        const QString text = QString::fromUtf8(kNoBrowser) + QLatin1Char('\n') +
+                             QDir::toNativeSeparators(QFileInfo(manual).absoluteFilePath());
+        AppServices().MessageBox(text.toStdString(), ExMessageIcon::Exclamation,
+                                 ExMessageButtons::Ok);
     }
 }
 

@@ -146,6 +146,17 @@ private slots:
                                        "ファイル読み込みに失敗しました\n/tmp/<b>plan</b>.qlp")});
         QCOMPARE(format, Qt::PlainText);
     }
+
+    // The offscreen platform of the tests starts no browser.
+    void withoutABrowserTheManualIsNamed() {
+        QVERIFY(QFileInfo::exists(CMainFrame::ManualFile()));
+        CMainFrame frame;
+        RecordingServices services;
+        frame.OnHelpContents();
+        QCOMPARE(LastMessage(services),
+                 QStringLiteral("マニュアルを表示するブラウザを起動できませんでした。\n%1")
+                     .arg(QFileInfo(CMainFrame::ManualFile()).absoluteFilePath()));
+    }
 };
 
 QTEST_MAIN(DocumentFilesTest)
