@@ -22,7 +22,8 @@ QString TitleOfFile(const QString& fileName) {
 
 CChildFrame::CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileName,
                          const QString& title, QWidget* parent)
-    : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_strFileName(fileName), m_strTitle(title) {
+    : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_strFileName(fileName), m_strTitle(title),
+      m_bReadInPart(!fileName.isEmpty() && !m_pDoc->IsComplete()) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_pView = new CKORVANEXView(*m_pDoc, this);
     setWidget(m_pView);
@@ -39,7 +40,7 @@ void CChildFrame::UpdateTitle() {
 }
 
 bool CChildFrame::Save() {
-    if (m_strFileName.isEmpty()) {
+    if (m_strFileName.isEmpty() || m_bReadInPart) {
         return SaveAs();
     }
     return SaveTo(m_strFileName);
@@ -71,6 +72,7 @@ bool CChildFrame::SaveTo(const QString& fileName) {
     }
     m_strFileName = fileName;
     m_strTitle = TitleOfFile(fileName);
+    m_bReadInPart = false;
     UpdateTitle();
     emit saved(fileName);
     return true;

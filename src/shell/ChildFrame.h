@@ -23,7 +23,8 @@ public:
     const QString& FileName() const { return m_strFileName; }
     const QString& Title() const { return m_strTitle; }
 
-    // Saves to the drawing's file, asking for a name when it has none. False when not saved.
+    // Saves to the drawing's file, asking for a name when it has none or when the file could
+    // only be read in part. False when not saved.
     bool Save();
     bool SaveAs();
     // Writes the drawing with the view's current settings; false after the document's message.
@@ -42,6 +43,9 @@ private:
     CKORVANEXView* m_pView;
     QString m_strFileName;
     QString m_strTitle;
+    // Set while the drawing came from a file it could not read to the end: that file is kept
+    // until the user names where to save.
+    bool m_bReadInPart;
 };
 
 // The file dialogs' filters: the drawing files, then every file.

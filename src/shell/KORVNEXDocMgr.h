@@ -11,6 +11,10 @@ inline constexpr const char* kUntitled = "無題";
 inline constexpr const char* kAlreadyOpen = "同じファイル名のファイルは開けません。";
 inline constexpr const char* kPathTooLong =
     "指定されたファイルパスが長過ぎます。ファイルの保存場所を変更し再度開いてください。";
+// %1 the elements read, %2 the file.
+inline constexpr const char* kReadInPart =
+    "図面を途中までしか読み込めませんでした。読み込めた部品は %1 個です。\n%2\n"
+    "元のファイルを上書きしないよう、最初の保存では保存先をお聞きします。";
 } // namespace exdocmgr
 
 // A name as a command line or the shell gives it: a leading quote goes, the name ends at its

@@ -8,6 +8,7 @@
 #include "KORVNEXDocMgr.h"
 #include "MainFrame.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -76,7 +77,15 @@ CChildFrame* CMainFrame::OpenDocument(const QString& fileName) {
     }
     m_recentFiles.Add(path);
     RebuildRecentFiles();
-    return AddChild(new CChildFrame(std::move(doc), path, title));
+    CChildFrame* child = AddChild(new CChildFrame(std::move(doc), path, title));
+    if (!child->Document().IsComplete()) {
+        const QString notice = QString::fromUtf8(exdocmgr::kReadInPart)
+                                   .arg(child->Document().GetElementCount())
+                                   .arg(QDir::toNativeSeparators(path));
+        AppServices().MessageBox(notice.toStdString(), ExMessageIcon::Exclamation,
+                                 ExMessageButtons::Ok);
+    }
+    return child;
 }
 
 void CMainFrame::ProcessCommandLine(const QStringList& arguments) {

@@ -1,6 +1,7 @@
 // The drawings' files as the main window handles them: opening, saving, quitting, the tabs.
 
 #include "ChildFrame.h"
+#include "ExGeneralParts.h"
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
 #include "KORVNEXDocMgr.h"
@@ -8,6 +9,7 @@
 #include "QtAppServices.h"
 #include "support/ModalAnswerer.h"
 #include "support/RecordingServices.h"
+#include "support/ShapeBuilder.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,6 +32,21 @@ void WriteBytes(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// A drawing of two parts on disk.
+void WriteTwoParts(const QString& fileName) {
+    CKORVANEXDoc doc;
+    for (const int x : {100000, 300000}) {
+        auto part = std::make_unique<CExGeneralParts>();
+        const std::string shape = ShapeBuilder().FullSquare().End().Bytes();
+        part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+        part->SetPartsCode(70101);
+        part->SetPosition(x, 100000);
+        part->UpdateParts();
+        doc.AddElement(std::move(part));
+    }
+    QVERIFY(doc.OnSaveDocument(QFileInfo(fileName).filesystemAbsoluteFilePath()));
 }
 
 void WriteEmptyDrawing(const QString& fileName) {
@@ -55,6 +72,44 @@ private slots:
         QSettings().clear();
     }
     void cleanupTestCase() { QSettings().clear(); }
+
+    void aDrawingReadInPartKeepsItsFileUntilTheUserNamesWhereToSave() {
+        QTemporaryDir folder;
+        const QString damaged = folder.filePath(QStringLiteral("damaged.qlp"));
+        WriteTwoParts(damaged);
+        QByteArray bytes = Bytes(damaged);
+        bytes.chop(1);
+        WriteBytes(damaged, bytes);
+
+        CMainFrame frame;
+        frame.show();
+        RecordingServices services;
+        CChildFrame* child = frame.OpenDocument(damaged);
+        QVERIFY(child);
+        QCOMPARE(child->Document().GetElementCount(), 1u);
+        QCOMPARE(LastMessage(services),
+                 QStringLiteral("図面を途中までしか読み込めませんでした。読み込めた部品は 1 "
+                                "個です。\n%1\n元のファイルを上書きしないよう、最初の保存では保存"
+                                "先をお聞きします。")
+                     .arg(damaged));
+
+        child->Document().SetModifiedFlag();
+        {
+            ModalAnswerer answerer;
+            QVERIFY(!child->Save());
+            QCOMPARE(answerer.FileDialogs(), 1);
+        }
+        QCOMPARE(Bytes(damaged), bytes);
+
+        const QString repaired = folder.filePath(QStringLiteral("repaired.qlp"));
+        ModalAnswerer answerer;
+        answerer.Files({repaired});
+        QVERIFY(child->Save());
+        QCOMPARE(child->FileName(), repaired);
+        QCOMPARE(Bytes(damaged), bytes);
+        QVERIFY(child->Save());
+        QCOMPARE(answerer.FileDialogs(), 1);
+    }
 
     void failedOpensAndSavesNameTheFileAndTheReason() {
         QTemporaryDir folder;
