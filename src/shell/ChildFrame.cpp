@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMessageBox>
 
 #include <filesystem>
@@ -63,18 +64,40 @@ bool CChildFrame::SaveAs() {
     return SaveTo(fileName);
 }
 
+bool CChildFrame::IsOpenElsewhere(const QString& fullName) const {
+    const QMdiArea* area = mdiArea();
+    if (!area) {
+        return false;
+    }
+    for (QMdiSubWindow* window : area->subWindowList()) {
+        const auto* other = qobject_cast<const CChildFrame*>(window);
+        if (other && other != this && !other->FileName().isEmpty() &&
+            FullFileName(other->FileName()) == fullName) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CChildFrame::SaveTo(const QString& fileName) {
+    // Written through its links, so that a link to a drawing stays a link.
+    const QString fullName = FullFileName(fileName);
+    if (IsOpenElsewhere(fullName)) {
+        AppServices().MessageBox(exdocmgr::kAlreadyOpen, ExMessageIcon::Exclamation,
+                                 ExMessageButtons::Ok);
+        return false;
+    }
     m_pView->FillViewSettings(m_pDoc->ViewSettings());
     // Which elements are on the sheet is a question for this drawing's view.
     ExActiveViewScope converting(m_pView);
-    if (!m_pDoc->OnSaveDocument(std::filesystem::path(fileName.toStdString()))) {
+    if (!m_pDoc->OnSaveDocument(QFileInfo(fullName).filesystemAbsoluteFilePath())) {
         return false;
     }
-    m_strFileName = fileName;
-    m_strTitle = TitleOfFile(fileName);
+    m_strFileName = fullName;
+    m_strTitle = TitleOfFile(fullName);
     m_bReadInPart = false;
     UpdateTitle();
-    emit saved(fileName);
+    emit saved(fullName);
     return true;
 }
 

@@ -27,7 +27,8 @@ public:
     // only be read in part. False when not saved.
     bool Save();
     bool SaveAs();
-    // Writes the drawing with the view's current settings; false after the document's message.
+    // Writes the drawing with the view's current settings; false after a message, also when
+    // the file is another open drawing's.
     bool SaveTo(const QString& fileName);
 
 signals:
@@ -38,6 +39,7 @@ protected:
 
 private:
     void UpdateTitle();
+    bool IsOpenElsewhere(const QString& fullName) const;
 
     std::unique_ptr<CKORVANEXDoc> m_pDoc;
     CKORVANEXView* m_pView;

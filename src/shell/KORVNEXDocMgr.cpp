@@ -1,5 +1,6 @@
 #include "KORVNEXDocMgr.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,9 +15,17 @@ QString OpenFileName(const QString& name) {
     if (quote >= 0) {
         unquoted.truncate(quote);
     }
-    const QFileInfo file(unquoted);
+    return FullFileName(unquoted);
+}
+
+QString FullFileName(const QString& fileName) {
+    const QFileInfo file(fileName);
     const QString canonical = file.canonicalFilePath();
-    return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+    if (!canonical.isEmpty()) {
+        return canonical;
+    }
+    const QString folder = file.absoluteDir().canonicalPath();
+    return folder.isEmpty() ? file.absoluteFilePath() : QDir(folder).filePath(file.fileName());
 }
 
 int UntitledNumber(const QString& title) {

@@ -17,6 +17,10 @@ inline constexpr const char* kReadInPart =
     "元のファイルを上書きしないよう、最初の保存では保存先をお聞きします。";
 } // namespace exdocmgr
 
+// The one name of a file however it is reached: full, with every link resolved. A file still to
+// be made gets its folder's links resolved.
+QString FullFileName(const QString& fileName);
+
 // A name as a command line or the shell gives it: a leading quote goes, the name ends at its
 // last quote, and it becomes a full file name with links resolved.
 QString OpenFileName(const QString& name);

@@ -63,7 +63,7 @@ CChildFrame* CMainFrame::OpenDocument(const QString& fileName) {
         m_nDocumentNumber = std::max(m_nDocumentNumber, UntitledNumber(title));
     } else {
         for (CChildFrame* child : Children()) {
-            if (!child->FileName().isEmpty() && QFileInfo(child->FileName()) == QFileInfo(path)) {
+            if (!child->FileName().isEmpty() && FullFileName(child->FileName()) == path) {
                 AppServices().MessageBox(exdocmgr::kAlreadyOpen, ExMessageIcon::Exclamation,
                                          ExMessageButtons::Ok);
                 m_pMdiArea->setActiveSubWindow(child);

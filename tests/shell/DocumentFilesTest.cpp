@@ -111,6 +111,37 @@ private slots:
         QCOMPARE(answerer.FileDialogs(), 1);
     }
 
+    void savingOntoADrawingOpenInAnotherTabIsRefused() {
+        QTemporaryDir folder;
+        const QString open = folder.filePath(QStringLiteral("open.qlp"));
+        QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("sub"))));
+        QVERIFY(QFile::link(open, folder.filePath(QStringLiteral("link.qlp"))));
+        CMainFrame frame;
+        frame.show();
+        RecordingServices services;
+        CChildFrame* first = frame.NewDocument();
+        QVERIFY(first->SaveTo(open));
+        const QByteArray saved = Bytes(open);
+        CChildFrame* second = frame.NewDocument();
+        for (const char* name : {"open.qlp", "sub/../open.qlp", "link.qlp"}) {
+            QVERIFY2(!second->SaveTo(folder.filePath(QLatin1String(name))), name);
+            QCOMPARE(LastMessage(services),
+                     QStringLiteral("同じファイル名のファイルは開けません。"));
+        }
+        {
+            // As the user does it: the dialog asks before replacing, then the drawing is refused.
+            ModalAnswerer answerer;
+            answerer.Buttons({QMessageBox::Yes}).Files({open});
+            QVERIFY(!second->SaveAs());
+            QCOMPARE(answerer.FileDialogs(), 1);
+        }
+        QCOMPARE(services.Messages().size(), 4u);
+        QVERIFY(second->FileName().isEmpty());
+        QCOMPARE(Bytes(open), saved);
+        QVERIFY(first->SaveTo(folder.filePath(QStringLiteral("link.qlp"))));
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("link.qlp"))).isSymLink());
+    }
+
     void failedOpensAndSavesNameTheFileAndTheReason() {
         QTemporaryDir folder;
         const QString text = folder.filePath(QStringLiteral("notes.qlp"));
