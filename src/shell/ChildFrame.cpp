@@ -101,16 +101,26 @@ bool CChildFrame::SaveTo(const QString& fileName) {
     return true;
 }
 
+bool CChildFrame::QuerySave() {
+    if (!m_pDoc->IsModified()) {
+        return true;
+    }
+    const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(m_strTitle);
+    const auto answer = QMessageBox::question(
+        this, QString::fromUtf8(exmsg::kAppName), question,
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    return answer == QMessageBox::No || (answer == QMessageBox::Yes && Save());
+}
+
+void CChildFrame::CloseAnswered() {
+    m_bAnswered = true;
+    close();
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
-    if (m_pDoc->IsModified()) {
-        const QString question = QStringLiteral("%1 への変更を保存しますか?").arg(m_strTitle);
-        const auto answer = QMessageBox::question(
-            this, QString::fromUtf8(exmsg::kAppName), question,
-            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !Save())) {
-            event->ignore();
-            return;
-        }
+    if (!m_bAnswered && !QuerySave()) {
+        event->ignore();
+        return;
     }
     if (GetActiveView() == m_pView) {
         m_pView->Activate(false);

@@ -31,6 +31,12 @@ public:
     // the file is another open drawing's.
     bool SaveTo(const QString& fileName);
 
+    // Asks whether a modified drawing is to be saved and saves it on Yes; false when the user
+    // cancelled or the save did not happen. An unmodified drawing is not asked about.
+    bool QuerySave();
+    // Closes the drawing whose question has already been answered, without asking again.
+    void CloseAnswered();
+
 signals:
     void saved(const QString& fileName);
 
@@ -48,6 +54,7 @@ private:
     // Set while the drawing came from a file it could not read to the end: that file is kept
     // until the user names where to save.
     bool m_bReadInPart;
+    bool m_bAnswered = false;
 };
 
 // The file dialogs' filters: the drawing files, then every file.

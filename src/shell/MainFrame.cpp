@@ -112,11 +112,9 @@ void CMainFrame::SaveSettings(QSettings& settings) const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    for (CChildFrame* child : Children()) {
-        if (!child->close()) {
-            event->ignore();
-            return;
-        }
+    if (!CloseAllDocuments()) {
+        event->ignore();
+        return;
     }
     QSettings settings;
     SaveSettings(settings);

@@ -147,6 +147,11 @@ private:
     void ShowNoDrawingWhenNoneLeft();
     void UpdateTitle();
     CChildFrame* AddChild(CChildFrame* child);
+    // Asks about every modified drawing, then closes them all; false, with all of them still
+    // open, when the user cancelled.
+    bool CloseAllDocuments();
+    // Makes the drawing the active one and its tab the current one.
+    void BringToFront(CChildFrame* child);
     QString NextUntitledTitle();
 
     CQtAppServices m_services;

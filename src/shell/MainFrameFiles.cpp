@@ -66,7 +66,7 @@ CChildFrame* CMainFrame::OpenDocument(const QString& fileName) {
             if (!child->FileName().isEmpty() && FullFileName(child->FileName()) == path) {
                 AppServices().MessageBox(exdocmgr::kAlreadyOpen, ExMessageIcon::Exclamation,
                                          ExMessageButtons::Ok);
-                m_pMdiArea->setActiveSubWindow(child);
+                BringToFront(child);
                 return child;
             }
         }
@@ -86,6 +86,28 @@ CChildFrame* CMainFrame::OpenDocument(const QString& fileName) {
                                  ExMessageButtons::Ok);
     }
     return child;
+}
+
+// Every question comes before any drawing closes: a Cancel at the last one finds them all open.
+bool CMainFrame::CloseAllDocuments() {
+    const QList<CChildFrame*> children = Children();
+    for (CChildFrame* child : children) {
+        if (child->Document().IsModified()) {
+            BringToFront(child);
+            if (!child->QuerySave()) {
+                return false;
+            }
+        }
+    }
+    for (CChildFrame* child : children) {
+        child->CloseAnswered();
+    }
+    return true;
+}
+
+void CMainFrame::BringToFront(CChildFrame* child) {
+    m_pMdiArea->setActiveSubWindow(child);
+    ActivateTab(static_cast<int>(m_pMdiArea->subWindowList().indexOf(child)));
 }
 
 void CMainFrame::ProcessCommandLine(const QStringList& arguments) {

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -140,6 +141,30 @@ private slots:
         QCOMPARE(Bytes(open), saved);
         QVERIFY(first->SaveTo(folder.filePath(QStringLiteral("link.qlp"))));
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("link.qlp"))).isSymLink());
+    }
+
+    void quittingAsksAboutEachDrawingInFrontAndCancelKeepsThemAll() {
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        for (int i = 0; i < 3; ++i) {
+            frame.NewDocument()->Document().SetModifiedFlag();
+        }
+        QStringList inFront;
+        ModalAnswerer answerer;
+        answerer.Buttons({QMessageBox::No, QMessageBox::Cancel}).OnQuestion([&] {
+            inFront.append(frame.TabBar()->tabText(frame.TabBar()->currentIndex()));
+        });
+        QVERIFY(!frame.close());
+        QCOMPARE(answerer.Texts(), (QStringList{QStringLiteral("無題1 への変更を保存しますか?"),
+                                                QStringLiteral("無題2 への変更を保存しますか?")}));
+        QCOMPARE(inFront, (QStringList{QStringLiteral("無題1"), QStringLiteral("無題2")}));
+        QCOMPARE(frame.Children().size(), 3);
+
+        answerer.Buttons({QMessageBox::No, QMessageBox::No, QMessageBox::No});
+        QVERIFY(frame.close());
+        QCOMPARE(answerer.Texts().size(), 5);
+        QTRY_COMPARE(frame.Children().size(), 0);
     }
 
     void failedOpensAndSavesNameTheFileAndTheReason() {
