@@ -6,10 +6,12 @@
 #include "KORVNEXDocMgr.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QTabBar>
 
 #include <filesystem>
 
@@ -38,6 +40,29 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::UpdateTitle() {
     setWindowTitle(m_strTitle);
+}
+
+void CChildFrame::UpdateTabTip() {
+    QMdiArea* area = mdiArea();
+    QTabBar* tabs =
+        area ? area->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!tabs) {
+        return;
+    }
+    // The area keeps its tabs in the order of its windows, moved tabs included.
+    const int index = static_cast<int>(area->subWindowList().indexOf(this));
+    if (index >= 0 && index < tabs->count()) {
+        tabs->setTabToolTip(
+            index, m_strFileName.isEmpty() ? m_strTitle : QDir::toNativeSeparators(m_strFileName));
+    }
+}
+
+// The area sets the tip to the title whenever the title changes; this runs after it.
+void CChildFrame::changeEvent(QEvent* event) {
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange) {
+        UpdateTabTip();
+    }
 }
 
 bool CChildFrame::Save() {
@@ -97,6 +122,7 @@ bool CChildFrame::SaveTo(const QString& fileName) {
     m_strTitle = TitleOfFile(fullName);
     m_bReadInPart = false;
     UpdateTitle();
+    UpdateTabTip();
     emit saved(fullName);
     return true;
 }

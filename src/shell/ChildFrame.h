@@ -36,11 +36,15 @@ public:
     bool QuerySave();
     // Closes the drawing whose question has already been answered, without asking again.
     void CloseAnswered();
+    // The tab's tip names the drawing's file in full: titles alone do not tell apart drawings of
+    // one name from different folders.
+    void UpdateTabTip();
 
 signals:
     void saved(const QString& fileName);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

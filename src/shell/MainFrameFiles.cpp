@@ -30,6 +30,8 @@ QString CMainFrame::NextUntitledTitle() {
 
 CChildFrame* CMainFrame::AddChild(CChildFrame* child) {
     m_pMdiArea->addSubWindow(child);
+    // A new tab's tip is the area's: the title.
+    child->UpdateTabTip();
     connect(child, &CChildFrame::saved, this, [this, child](const QString& fileName) {
         m_recentFiles.Add(fileName);
         RebuildRecentFiles();

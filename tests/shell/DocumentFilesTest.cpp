@@ -167,6 +167,34 @@ private slots:
         QTRY_COMPARE(frame.Children().size(), 0);
     }
 
+    void tabsOfDrawingsOfOneNameTellTheirFoldersApart() {
+        QTemporaryDir folder;
+        QStringList files;
+        for (const char* name : {"east/plan.qlp", "west/plan.qlp"}) {
+            files.append(folder.filePath(QLatin1String(name)));
+            QVERIFY(QDir().mkpath(QFileInfo(files.back()).path()));
+            WriteEmptyDrawing(files.back());
+        }
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(frame.OpenDocument(files[0]));
+        QVERIFY(frame.OpenDocument(files[1]));
+        CChildFrame* untitled = frame.NewDocument();
+        QTabBar* tabs = frame.TabBar();
+        QCOMPARE(tabs->tabText(0), tabs->tabText(1));
+        QCOMPARE(tabs->tabToolTip(0), files[0]);
+        QCOMPARE(tabs->tabToolTip(1), files[1]);
+        QCOMPARE(tabs->tabToolTip(2), QStringLiteral("無題1"));
+        const QString saved = folder.filePath(QStringLiteral("north/plan.qlp"));
+        QVERIFY(QDir().mkpath(QFileInfo(saved).path()));
+        QVERIFY(untitled->SaveTo(saved));
+        QCOMPARE(tabs->tabToolTip(2), saved);
+        tabs->moveTab(2, 0);
+        QVERIFY(untitled->SaveTo(folder.filePath(QStringLiteral("plan.qlp"))));
+        QCOMPARE(tabs->tabToolTip(0), folder.filePath(QStringLiteral("plan.qlp")));
+        QCOMPARE(tabs->tabToolTip(1), files[0]);
+    }
+
     void failedOpensAndSavesNameTheFileAndTheReason() {
         QTemporaryDir folder;
         const QString text = folder.filePath(QStringLiteral("notes.qlp"));
