@@ -56,6 +56,7 @@ std::string DrawingFailureReason(const CExArchive& ar) {
 CKORVANEXDoc::CKORVANEXDoc() = default;
 
 CKORVANEXDoc::~CKORVANEXDoc() {
+    m_selection.Forget();
     RemoveAllElements();
 }
 
@@ -74,11 +75,11 @@ std::unique_ptr<CExParts> CKORVANEXDoc::RemoveElement(const CExParts* element) {
     if (index < 0) {
         return nullptr;
     }
-    Erase(m_lstSelect, element);
-    Erase(m_lstWork, element);
-    Erase(m_lstCopy, element);
     std::unique_ptr<CExParts> removed = std::move(m_lstParts[static_cast<std::size_t>(index)]);
     m_lstParts.erase(m_lstParts.begin() + index);
+    m_selection.Remove(removed.get());
+    Erase(m_lstWork, element);
+    Erase(m_lstCopy, element);
     for (const auto& other : m_lstParts) {
         other->ForgetElement(element);
     }
@@ -92,7 +93,7 @@ int CKORVANEXDoc::FindElement(const CExParts* element) const {
 }
 
 void CKORVANEXDoc::RemoveAllElements() {
-    m_lstSelect.clear();
+    m_selection.Clear();
     m_lstWork.clear();
     m_lstCopy.clear();
     m_lstParts.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExDocUpdate.h"
+#include "ExSelection.h"
 #include "ExTypes.h"
 #include "ExViewSettings.h"
 
@@ -72,7 +73,9 @@ public:
     int FindElement(const CExParts* element) const;
     void RemoveAllElements();
 
-    std::vector<CExParts*>& SelectionList() { return m_lstSelect; }
+    CExSelection& Selection() { return m_selection; }
+    const CExSelection& Selection() const { return m_selection; }
+    const std::vector<CExParts*>& SelectionList() const { return m_selection.List(); }
     std::vector<CExParts*>& WorkList() { return m_lstWork; }
     std::vector<CExParts*>& CopyList() { return m_lstCopy; }
 
@@ -98,7 +101,7 @@ private:
 
     std::string m_strFileVersion;
     std::vector<std::unique_ptr<CExParts>> m_lstParts;
-    std::vector<CExParts*> m_lstSelect;
+    CExSelection m_selection;
     std::vector<CExParts*> m_lstWork;
     std::vector<CExParts*> m_lstCopy;
     int m_nViewMode = excommand::kLayoutView;

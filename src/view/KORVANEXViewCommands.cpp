@@ -25,13 +25,7 @@ void CKORVANEXView::OnToggleGrid() {
 
 // Hidden rulers or areas must not stay selected, so any selection goes.
 void CKORVANEXView::ClearSelection() {
-    if (m_doc.SelectionList().empty()) {
-        return;
-    }
-    for (const auto& part : m_doc.Elements()) {
-        part->SetSelectFlag(0);
-    }
-    m_doc.SelectionList().clear();
+    m_doc.Selection().Clear();
 }
 
 void CKORVANEXView::OnToggleMeasure() {

@@ -37,10 +37,7 @@ ExMapSize ApplyMapSize(CKORVANEXDoc& doc, ExMapSize current, ExMapSize requested
                                  ExMessageButtons::OkCancel) != ExMessageResult::Ok) {
         return current;
     }
-    for (const auto& part : doc.Elements()) {
-        part->SetSelectFlag(0);
-    }
-    doc.SelectionList().clear();
+    doc.Selection().Clear();
     const std::int64_t width = requested.width * kUnitsPerMetre;
     const std::int64_t height = requested.height * kUnitsPerMetre;
     std::vector<const CExParts*> beyond;

@@ -296,7 +296,8 @@ TEST_F(DocTest, RemovingAnElementTakesItOutOfEveryList) {
     CKORVANEXDoc doc;
     CExParts* first = doc.AddElement(MakePart(1, 1, "a"));
     CExParts* second = doc.AddElement(MakePart(2, 2, "b"));
-    doc.SelectionList() = {first, second};
+    doc.Selection().Add(first);
+    doc.Selection().Add(second);
     doc.CopyList() = {first};
     EXPECT_EQ(doc.FindElement(second), 1);
     std::unique_ptr<CExParts> removed = doc.RemoveElement(first);

@@ -140,8 +140,7 @@ private slots:
         CExParts* part = AddSquare(shown.doc, {900000, 1600000}, 100000, kRed);
         shown.Show();
         QTest::qWait(20);
-        part->SetSelectFlag(1);
-        shown.doc.SelectionList().push_back(part);
+        shown.doc.Selection().Select(part);
         shown.view->OnZoomPreset(9);
         QVERIFY(Near(shown.view->Geometry().ClientCentreDrawing(), {900000, 1600000}, 2000));
     }
@@ -166,8 +165,7 @@ private slots:
         Shown shown;
         CExParts* part = AddSquare(shown.doc, {900000, 1600000}, 100000, kRed);
         shown.Show();
-        part->SetSelectFlag(1);
-        shown.doc.SelectionList().push_back(part);
+        shown.doc.Selection().Select(part);
         shown.view->OnToggleMeasure();
         QVERIFY(!shown.view->IsShowMeasure());
         QVERIFY(shown.doc.SelectionList().empty());

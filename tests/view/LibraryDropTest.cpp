@@ -145,8 +145,7 @@ private slots:
     void aDroppedCableStartsAndIsAbandonedCleanly() {
         DropTarget shown;
         shown.Show();
-        AddSquare(shown.doc, {1250000, 1250000}, 100000, 0)->SetSelectFlag(1);
-        shown.doc.SelectionList().push_back(shown.doc.ElementAt(0));
+        shown.doc.Selection().Select(AddSquare(shown.doc, {1250000, 1250000}, 100000, 0));
         const auto prototype = Prototype(50101);
         QVERIFY(shown.DragAndDrop(*prototype, QPoint(400, 300)));
         QVERIFY(shown.view->LayingCable());

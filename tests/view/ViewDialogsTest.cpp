@@ -57,8 +57,7 @@ private slots:
         CKORVANEXDoc doc;
         AddTwoParts(doc);
         CExParts* kept = doc.ElementAt(0);
-        kept->SetSelectFlag(1);
-        doc.SelectionList().push_back(kept);
+        doc.Selection().Select(kept);
         CExDocMapSizeDialog dialog(doc, {25, 25}, 100);
         Type(dialog.WidthField(), QStringLiteral("10"));
         dialog.accept();

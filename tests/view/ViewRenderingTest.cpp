@@ -171,8 +171,7 @@ private slots:
         Scene scene(100, {800, 600});
         const ExPoint centre{500000, 2000000};
         CExParts* part = AddSquare(scene.doc, centre, 200000, kRed);
-        part->SetSelectFlag(1);
-        scene.doc.SelectionList().push_back(part);
+        scene.doc.Selection().Select(part);
         QVERIFY(scene.Render());
         // A quarter down the left edge, away from the handles.
         const QPoint edge = scene.geometry.DrawingToPixel({400000, 2050000});
@@ -184,8 +183,7 @@ private slots:
         QCOMPARE(part->GetRedrawFlag(), 0);
 
         // Deselected and its area invalidated, it goes back to the base layer.
-        part->SetSelectFlag(0);
-        scene.doc.SelectionList().clear();
+        scene.doc.Selection().Clear();
         scene.renderer.Invalidate(QRect(edge - QPoint(5, 5), QSize(10, 10)));
         QVERIFY(scene.Render());
         QVERIFY(ColourNear(scene.renderer.Layers().Base(), edge, ToRgb(kRed)));
@@ -214,8 +212,7 @@ private slots:
         QVERIFY(DrawnNear(scene.renderer.Layers().Base(), middle));
         QVERIFY(!DrawnNear(scene.renderer.Layers().Selection(), middle));
 
-        part->SetSelectFlag(1);
-        scene.doc.SelectionList().push_back(part);
+        scene.doc.Selection().Select(part);
         QVERIFY(scene.Render());
         QVERIFY(DrawnNear(scene.renderer.Layers().Selection(), middle));
     }

@@ -1,0 +1,49 @@
+#include "ExSelection.h"
+
+#include "ExParts.h"
+
+#include <algorithm>
+
+bool CExSelection::IsSelected(const CExParts& part) {
+    return part.GetSelectFlag() != 0;
+}
+
+void CExSelection::Select(CExParts* part) {
+    Clear();
+    Add(part);
+}
+
+void CExSelection::Add(CExParts* part) {
+    if (!part || IsSelected(*part)) {
+        return;
+    }
+    part->SetSelectFlag(1);
+    m_list.push_back(part);
+}
+
+bool CExSelection::Toggle(CExParts* part) {
+    if (!part) {
+        return false;
+    }
+    if (IsSelected(*part)) {
+        Remove(part);
+        return false;
+    }
+    Add(part);
+    return true;
+}
+
+void CExSelection::Remove(CExParts* part) {
+    if (!part || !IsSelected(*part)) {
+        return;
+    }
+    part->SetSelectFlag(0);
+    m_list.erase(std::remove(m_list.begin(), m_list.end(), part), m_list.end());
+}
+
+void CExSelection::Clear() {
+    for (CExParts* part : m_list) {
+        part->SetSelectFlag(0);
+    }
+    m_list.clear();
+}
