@@ -11,6 +11,7 @@
 #include "ExWiringParts.h"
 
 #include <array>
+#include <typeinfo>
 #include <utility>
 
 namespace {
@@ -36,6 +37,40 @@ ExKind KindOfClassName(std::string_view className) {
         }
     }
     return ExKind::None;
+}
+
+ExKind KindOfElement(const CExParts& element) {
+    // Hit tests ask this of every element of a drawing: the exact classes are told apart by
+    // their type alone, anything derived from them by the name it writes.
+    const std::type_info& type = typeid(element);
+    if (type == typeid(CExGeneralParts)) {
+        return ExKind::General;
+    }
+    if (type == typeid(CExOuterWallParts)) {
+        return ExKind::OuterWall;
+    }
+    if (type == typeid(CExRoomParts)) {
+        return ExKind::Room;
+    }
+    if (type == typeid(CExPillarParts)) {
+        return ExKind::Pillar;
+    }
+    if (type == typeid(CExWiringParts)) {
+        return ExKind::Wiring;
+    }
+    if (type == typeid(CExStringParts)) {
+        return ExKind::String;
+    }
+    if (type == typeid(CExImageParts)) {
+        return ExKind::Image;
+    }
+    if (type == typeid(CExArea)) {
+        return ExKind::Area;
+    }
+    if (type == typeid(CExMeasure)) {
+        return ExKind::Measure;
+    }
+    return KindOfClassName(element.GetRuntimeClassName());
 }
 
 std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind) {

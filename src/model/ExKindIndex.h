@@ -23,5 +23,8 @@ enum class ExKind : int {
 // The kind of a class name (exact byte comparison of the whole name).
 ExKind KindOfClassName(std::string_view className);
 
+// The kind of an element, as its record names it.
+ExKind KindOfElement(const CExParts& element);
+
 // A new element of the kind, or null for a kind this program cannot create.
 std::unique_ptr<CExParts> CreateElementOfKind(ExKind kind);

@@ -41,6 +41,17 @@ void CExSelection::Remove(CExParts* part) {
     m_list.erase(std::remove(m_list.begin(), m_list.end(), part), m_list.end());
 }
 
+void CExSelection::Remove(const std::unordered_set<const CExParts*>& parts) {
+    const auto leaving = [&](CExParts* part) {
+        if (!parts.contains(part)) {
+            return false;
+        }
+        part->SetSelectFlag(0);
+        return true;
+    };
+    m_list.erase(std::remove_if(m_list.begin(), m_list.end(), leaving), m_list.end());
+}
+
 void CExSelection::Clear() {
     for (CExParts* part : m_list) {
         part->SetSelectFlag(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <unordered_set>
 #include <vector>
 
 class CExParts;
@@ -25,6 +26,8 @@ public:
     // Removes a selected part, appends another; true when the part is selected afterwards.
     bool Toggle(CExParts* part);
     void Remove(CExParts* part);
+    // Removes every selected part of the set in one pass.
+    void Remove(const std::unordered_set<const CExParts*>& parts);
     void Clear();
     // Lets go of every part without touching it, for a drawing being destroyed: a part that is
     // selected but not in the drawing may be gone already.

@@ -31,10 +31,6 @@ int ModeToolOrSelect(int command) {
     }
 }
 
-void Erase(std::vector<CExParts*>& list, const CExParts* element) {
-    list.erase(std::remove(list.begin(), list.end(), element), list.end());
-}
-
 // What the user reads when a file fails: the message, then the file and the reason.
 std::string FileFailureText(const char* message, const std::filesystem::path& fileName,
                             const std::string& reason) {
@@ -67,6 +63,7 @@ ExViewSettings CKORVANEXDoc::TakePendingViewSettings() {
 
 CExParts* CKORVANEXDoc::AddElement(std::unique_ptr<CExParts> element) {
     m_lstParts.push_back(std::move(element));
+    Arrived(m_lstParts.back().get());
     return m_lstParts.back().get();
 }
 
@@ -75,15 +72,7 @@ std::unique_ptr<CExParts> CKORVANEXDoc::RemoveElement(const CExParts* element) {
     if (index < 0) {
         return nullptr;
     }
-    std::unique_ptr<CExParts> removed = std::move(m_lstParts[static_cast<std::size_t>(index)]);
-    m_lstParts.erase(m_lstParts.begin() + index);
-    m_selection.Remove(removed.get());
-    Erase(m_lstWork, element);
-    Erase(m_lstCopy, element);
-    for (const auto& other : m_lstParts) {
-        other->ForgetElement(element);
-    }
-    return removed;
+    return TakeElementAt(static_cast<std::size_t>(index));
 }
 
 int CKORVANEXDoc::FindElement(const CExParts* element) const {
@@ -96,6 +85,7 @@ void CKORVANEXDoc::RemoveAllElements() {
     m_selection.Clear();
     m_lstWork.clear();
     m_lstCopy.clear();
+    m_lstReferrers.clear();
     m_lstParts.clear();
 }
 

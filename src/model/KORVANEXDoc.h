@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class CExArchive;
@@ -73,6 +74,21 @@ public:
     int FindElement(const CExParts* element) const;
     void RemoveAllElements();
 
+    // The list operations undo replays; see KORVANEXDocElements.cpp. Whatever leaves the list
+    // leaves the selection and the working lists too, and the elements that referred to it
+    // forget it.
+    void InsertElementAt(std::size_t index, std::unique_ptr<CExParts> element);
+    std::unique_ptr<CExParts> TakeElementAt(std::size_t index);
+    // Many at once in one pass over the list: positions ascending, each into the list as it
+    // stands before (taking) or after (inserting) the whole operation.
+    std::vector<std::unique_ptr<CExParts>> TakeElementsAt(const std::vector<std::size_t>& indices);
+    void InsertElementsAt(const std::vector<std::size_t>& indices,
+                          std::vector<std::unique_ptr<CExParts>> elements);
+    // Moves an element within the drawing order; it stays selected and attached to.
+    void MoveElement(std::size_t from, std::size_t to);
+    // The elements that refer to others (rulers and area measurements), in no particular order.
+    const std::vector<CExParts*>& Referrers() const { return m_lstReferrers; }
+
     CExSelection& Selection() { return m_selection; }
     const CExSelection& Selection() const { return m_selection; }
     const std::vector<CExParts*>& SelectionList() const { return m_selection.List(); }
@@ -98,12 +114,16 @@ private:
     void SerializeFile(CExArchive& ar, const std::filesystem::path& fileName);
     void StoreTo(CExArchive& ar);
     void LoadFrom(CExArchive& ar);
+    // Keep the referrers in step with the list and take leaving elements out of every list.
+    void Arrived(CExParts* element);
+    void Left(const std::unordered_set<const CExParts*>& leaving);
 
     std::string m_strFileVersion;
     std::vector<std::unique_ptr<CExParts>> m_lstParts;
     CExSelection m_selection;
     std::vector<CExParts*> m_lstWork;
     std::vector<CExParts*> m_lstCopy;
+    std::vector<CExParts*> m_lstReferrers;
     int m_nViewMode = excommand::kLayoutView;
     int m_nEditTool = excommand::kSelectTool;
     ExViewSettings m_viewSettings;

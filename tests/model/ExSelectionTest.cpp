@@ -99,6 +99,11 @@ TEST_F(SelectionTest, AnElementLeavingTheDrawingLeavesTheSelection) {
     EXPECT_EQ(removed->GetSelectFlag(), 0);
     m_parts.erase(m_parts.begin() + 1);
     EXPECT_EQ(Selected(), "ab"); // a and what was c
+    const auto taken = m_doc.TakeElementsAt({0, 1});
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(taken[0]->GetSelectFlag(), 0);
+    EXPECT_EQ(taken[1]->GetSelectFlag(), 0);
+    EXPECT_TRUE(m_doc.SelectionList().empty());
 }
 
 } // namespace
