@@ -16,12 +16,13 @@ void WritePoints(CExArchive& ar, const std::vector<ExPoint>& points) {
     }
 }
 
-void AppendPoints(CExArchive& ar, std::vector<ExPoint>& points) {
+std::vector<ExPoint> ReadPoints(CExArchive& ar) {
     const std::int32_t count = ar.ReadCount(kPointSize);
-    points.reserve(points.size() + static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) {
-        points.push_back(ar.ReadPoint());
+    std::vector<ExPoint> points(static_cast<std::size_t>(count));
+    for (ExPoint& p : points) {
+        p = ar.ReadPoint();
     }
+    return points;
 }
 
 } // namespace
@@ -55,8 +56,8 @@ void CExArea::Serialize(CExArchive& ar) {
     m_ptLabel = ar.ReadPoint();
     m_dLabelWidth = ar.ReadDouble();
     m_dLabelHeight = ar.ReadDouble();
-    AppendPoints(ar, m_arPoint);
-    AppendPoints(ar, m_arViewPoint);
+    m_arPoint = ReadPoints(ar);
+    m_arViewPoint = ReadPoints(ar);
     for (int* v : {&m_rcRubber.left, &m_rcRubber.top, &m_rcRubber.right, &m_rcRubber.bottom}) {
         *v = ar.ReadInt32();
     }
@@ -70,6 +71,7 @@ void CExArea::Serialize(CExArchive& ar) {
         throw CExFileException(CExFileException::Cause::BadCount);
     }
     const std::int32_t lines = ar.ReadCount(kLineRecordSize);
+    m_lstDrawLine.clear();
     for (std::int32_t i = 0; i < lines; ++i) {
         CExPartsDrawLine line;
         line.scaledStart = ar.ReadPoint();

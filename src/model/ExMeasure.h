@@ -40,6 +40,9 @@ public:
     // free (a damaged reference is never followed).
     void ResolveReferences(const std::vector<CExParts*>& elements) override;
     void ForgetElement(const CExParts* element) override;
+    // Beside the record an edit keeps the three ends' parts, the unit and the style.
+    void SaveExtras(ExPartExtras& extras) const override;
+    void RestoreExtras(const ExPartExtras& extras) override;
 
     void UpdateParts() override;
     int DrawParts(CExDC* dc) override;

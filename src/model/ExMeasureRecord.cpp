@@ -116,3 +116,26 @@ void CExMeasure::ForgetElement(const CExParts* element) {
         }
     }
 }
+
+void CExMeasure::SaveExtras(ExPartExtras& extras) const {
+    CExParts::SaveExtras(extras);
+    extras.values.push_back(m_nUnit);
+    extras.values.push_back(m_nStyle);
+    for (const End& end : m_aEnd) {
+        extras.links.push_back(end.element);
+    }
+}
+
+void CExMeasure::RestoreExtras(const ExPartExtras& extras) {
+    CExParts::RestoreExtras(extras);
+    if (extras.values.size() >= 4) {
+        m_nUnit = extras.values[2];
+        m_nStyle = extras.values[3];
+    }
+    if (extras.links.size() == m_aEnd.size()) {
+        for (std::size_t k = 0; k < m_aEnd.size(); ++k) {
+            m_aEnd[k].element = extras.links[k];
+            m_nStoredIndex[k] = -1;
+        }
+    }
+}

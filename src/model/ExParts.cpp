@@ -162,6 +162,18 @@ void CExParts::CopyParts(const CExParts& source) {
     AddDrawLinesOf(source);
 }
 
+void CExParts::SaveExtras(ExPartExtras& extras) const {
+    extras.values = {m_nLineWidth, m_nLineStyle};
+    extras.links.clear();
+}
+
+void CExParts::RestoreExtras(const ExPartExtras& extras) {
+    if (extras.values.size() >= 2) {
+        m_nLineWidth = extras.values[0];
+        m_nLineStyle = extras.values[1];
+    }
+}
+
 void CExParts::TakeLibraryItem(const CExParts& item, ExPoint position) {
     m_nPartsCode = item.GetPartsCode();
     m_strName = item.GetPartsName();

@@ -13,6 +13,15 @@
 
 class CExArchive;
 class CExDC;
+class CExParts;
+
+// What an edit or a copy keeps beside a part's record: the values the record leaves out that
+// were chosen for the part (a pen, a ruler's unit and style, whether a shape is scaled yet) and
+// the parts it refers to. A copy takes the values but never the references.
+struct ExPartExtras {
+    std::vector<int> values;
+    std::vector<CExParts*> links;
+};
 
 // Parts codes of the element kinds that are not library parts, and the library categories.
 namespace excode {
@@ -102,6 +111,10 @@ public:
     virtual void ResolveReferences(const std::vector<CExParts*>& /*elements*/) {}
     // An element this one refers to is leaving the drawing: drop every reference to it.
     virtual void ForgetElement(const CExParts* /*element*/) {}
+    // The part's extras, and putting them back after its record was read again. A kind that
+    // keeps more appends to what its base saved and reads it back from the same place.
+    virtual void SaveExtras(ExPartExtras& extras) const;
+    virtual void RestoreExtras(const ExPartExtras& extras);
 
     void SetWidth(int width) { m_nWidth = width; }
     void SetHeight(int height) { m_nHeight = height; }

@@ -46,10 +46,10 @@ void CExParts::SerializeCommon(CExArchive& ar) {
     const std::size_t count = static_cast<std::size_t>(ar.ReadCount(kLineRecordSize));
     // A line record is exactly the in-memory line: twelve little-endian int32 in field order.
     const std::string_view records = ar.ReadBytes(count * kLineRecordSize);
-    const std::size_t first = m_lstDrawLine.size();
-    m_lstDrawLine.resize(first + count);
+    // A part that is read again (undo puts a part back this way) ends up as a fresh one would.
+    m_lstDrawLine.resize(count);
     if (count > 0) {
-        std::memcpy(m_lstDrawLine.data() + first, records.data(), records.size());
+        std::memcpy(m_lstDrawLine.data(), records.data(), records.size());
     }
 }
 

@@ -31,6 +31,18 @@ void CExPillarParts::Serialize(CExArchive& ar) {
     });
 }
 
+void CExPillarParts::SaveExtras(ExPartExtras& extras) const {
+    CExParts::SaveExtras(extras);
+    extras.values.push_back(m_bLinesScaled);
+}
+
+void CExPillarParts::RestoreExtras(const ExPartExtras& extras) {
+    CExParts::RestoreExtras(extras);
+    if (extras.values.size() >= 3) {
+        m_bLinesScaled = extras.values[2];
+    }
+}
+
 void CExPillarParts::UpdateParts() {
     try {
         if (!m_bLinesScaled) {

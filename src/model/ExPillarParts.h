@@ -18,6 +18,10 @@ public:
     void UpdateParts() override;
     void RotateDrawLines() override;
     void ScaleDrawLines() override;
+    // Beside the record an edit or a copy keeps whether the outline is scaled already, so that
+    // a part put back is not scaled from its shape again.
+    void SaveExtras(ExPartExtras& extras) const override;
+    void RestoreExtras(const ExPartExtras& extras) override;
 
     // Multiplies the outline's scaled points by the pending scale factors.
     virtual void ApplyScale();

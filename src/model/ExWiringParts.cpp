@@ -140,6 +140,12 @@ int CExWiringParts::PointsFromLines() {
     return 1;
 }
 
+void CExWiringParts::OffsetPoints(ExPoint step) {
+    for (ExPoint& p : m_arPoint) {
+        p = p + step;
+    }
+}
+
 void CExWiringParts::LinesFromPoints() {
     m_lstDrawLine.clear();
     for (int i = 0; i < m_nSegmentCount; ++i) {

@@ -52,6 +52,8 @@ public:
     bool FinishCable();
     // Rebuilds the vertices from the lines after vertex editing; 0 when there are no lines.
     int PointsFromLines();
+    // Moves every vertex by a step in drawing units (the lines follow at the next update).
+    void OffsetPoints(ExPoint step);
 
     void LinesFromPoints();
     void CalcLength();
