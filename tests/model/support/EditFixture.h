@@ -1,12 +1,15 @@
 #pragma once
 
+#include "ExEdit.h"
 #include "ExHeadlessView.h"
 #include "support/EditDrawing.h"
 #include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 // A drawing at 1/100 (one view unit is exactly a drawing unit / 100) holding a part of every
@@ -39,6 +42,28 @@ public:
         for (CExParts* part : parts) {
             m_doc.Selection().Add(part);
         }
+    }
+
+    // Makes an edit and checks that undo gives back the drawing as it was and redo as the edit
+    // left it, byte for byte, twice over.
+    void ExpectUndoAndRedo(const std::string& name,
+                           const std::function<void(CExEditRecorder&)>& change) {
+        SCOPED_TRACE(name);
+        const std::string before = Bytes();
+        CExEditRecorder rec(m_doc, name);
+        change(rec);
+        const std::unique_ptr<CExEdit> edit = rec.Finish();
+        ASSERT_TRUE(edit);
+        EXPECT_EQ(edit->Name(), name);
+        const std::string after = Bytes();
+        EXPECT_NE(after, before);
+        for (int round = 0; round < 2; ++round) {
+            edit->Undo(m_doc);
+            EXPECT_EQ(Bytes(), before);
+            edit->Redo(m_doc);
+            EXPECT_EQ(Bytes(), after);
+        }
+        edit->Undo(m_doc);
     }
 
     RecordingServices m_services;
