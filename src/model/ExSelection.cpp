@@ -52,6 +52,13 @@ void CExSelection::Remove(const std::unordered_set<const CExParts*>& parts) {
     m_list.erase(std::remove_if(m_list.begin(), m_list.end(), leaving), m_list.end());
 }
 
+void CExSelection::MakePrimary(CExParts* part) {
+    const auto found = std::find(m_list.begin(), m_list.end(), part);
+    if (found != m_list.end()) {
+        std::rotate(m_list.begin(), found, found + 1);
+    }
+}
+
 void CExSelection::Clear() {
     for (CExParts* part : m_list) {
         part->SetSelectFlag(0);

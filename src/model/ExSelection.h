@@ -26,6 +26,8 @@ public:
     // Removes a selected part, appends another; true when the part is selected afterwards.
     bool Toggle(CExParts* part);
     void Remove(CExParts* part);
+    // Moves a selected part to the head of the list, making it primary.
+    void MakePrimary(CExParts* part);
     // Removes every selected part of the set in one pass.
     void Remove(const std::unordered_set<const CExParts*>& parts);
     void Clear();

@@ -21,6 +21,10 @@ inline constexpr int kSelectTool = 32781;
 inline constexpr int kPanTool = 32783;
 inline constexpr int kZoomTool = 32784;
 inline constexpr int kVertexTool = 32898;
+inline constexpr int kBringForward = 32821;
+inline constexpr int kBringToFront = 32822;
+inline constexpr int kSendBackward = 32823;
+inline constexpr int kSendToBack = 32824;
 } // namespace excommand
 
 // One open drawing: the elements it owns in drawing order (first = bottom), the selection and

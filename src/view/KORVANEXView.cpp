@@ -5,6 +5,7 @@
 #include "ExWiringParts.h"
 #include "RulerH.h"
 #include "RulerV.h"
+#include "tools/EditTool.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -66,6 +67,7 @@ void CKORVANEXView::Activate(bool active) {
         if (GetActiveView() == this) {
             ::SetActiveView(nullptr);
         }
+        CancelTool();
         m_pRulerH->hide();
         m_pRulerV->hide();
     }
@@ -113,6 +115,7 @@ ExPaintSwitches CKORVANEXView::PaintSwitches() const {
                                                     m_settings.showArea);
     switches.showGrid = m_settings.showGrid;
     switches.editTool = m_doc.GetEditTool();
+    switches.overlay = m_pTool.get();
     return switches;
 }
 
@@ -207,32 +210,6 @@ void CKORVANEXView::wheelEvent(QWheelEvent* event) {
         return;
     }
     QAbstractScrollArea::wheelEvent(event);
-}
-
-void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
-    if (AbandonCable()) {
-        event->accept();
-        return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        m_bLeftButtonDown = true;
-    }
-    QAbstractScrollArea::mousePressEvent(event);
-}
-
-void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_bLeftButtonDown = false;
-    }
-    QAbstractScrollArea::mouseReleaseEvent(event);
-}
-
-void CKORVANEXView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && AbandonCable()) {
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CKORVANEXView::InvalidateDrawingRect(const ExRect& viewRect) {

@@ -3,7 +3,9 @@
 // The drawing view of one document. The class is spread over several files by concern:
 // KORVANEXView.cpp (events, painting, activation), KORVANEXViewLayout.cpp (layout, scrolling,
 // stored settings), KORVANEXViewZoom.cpp (zoom commands), KORVANEXViewCommands.cpp (display
-// switches, view modes, sheet size, picture export) and KORVANEXViewDrop.cpp (library drops).
+// switches, view modes, sheet size, picture export), KORVANEXViewDrop.cpp (library drops),
+// KORVANEXViewTools.cpp (the editing tools' host) and KORVANEXViewEdit.cpp (commands that change
+// the parts: properties, delete, copy, order).
 
 #include "ExViewContext.h"
 #include "GridLayout.h"
@@ -12,26 +14,33 @@
 #include "ViewGeometry.h"
 #include "ViewRenderer.h"
 #include "ZoomTable.h"
+#include "tools/ToolHost.h"
 
 #include <QAbstractScrollArea>
 
+#include <functional>
 #include <memory>
 
+class CEditTool;
 class CExWiringParts;
+struct ExImagePixels;
+class QUndoStack;
 class CRulerH;
 class QMimeData;
 class CRulerV;
 
 class CKORVANEXView final : public QAbstractScrollArea,
                             public CExViewContext,
-                            public CExDocObserver {
+                            public CExDocObserver,
+                            public CToolHost {
     Q_OBJECT
 
 public:
     explicit CKORVANEXView(CKORVANEXDoc& doc, QWidget* parent = nullptr);
     ~CKORVANEXView() override;
 
-    CKORVANEXDoc& Document() const { return m_doc; }
+    CKORVANEXDoc& Document() override { return m_doc; }
+    const CKORVANEXDoc& Document() const { return m_doc; }
     const CKORVANEXDoc* GetDocument() const override { return &m_doc; }
 
     // What the elements ask of the active view.
@@ -49,7 +58,7 @@ public:
     int GetZoom() const { return m_settings.zoom; }
     int GetZoomIndex() const { return m_settings.zoomIndex; }
     QString ZoomText() const;
-    const CViewGeometry& Geometry() const { return m_geometry; }
+    const CViewGeometry& Geometry() const override { return m_geometry; }
     const ExGridLayout& Grid() const { return m_grid; }
     const CViewRenderer& Renderer() const { return m_renderer; }
     bool IsRecalcAllPending() const { return m_bRecalcAll; }
@@ -86,11 +95,48 @@ public:
 
     // For the editing tools: the parts in a view-unit rectangle changed and are drawn again;
     // a rectangle whose selection changed is composed again; everything is recomputed.
-    void InvalidateDrawingRect(const ExRect& viewRect);
+    void InvalidateDrawingRect(const ExRect& viewRect) override;
     // The same for an area in drawing units, as other views of the drawing report it.
     void InvalidateDrawingArea(const ExRect& drawingArea);
-    void RefreshRect(const ExRect& viewRect);
-    void RedrawAll();
+    void RefreshRect(const ExRect& viewRect) override;
+    void RedrawAll() override;
+
+    // The mode tools (select, pan, zoom; the document keeps which one is current).
+    void SetModeTool(int command);
+    // The editing state of the current tool (0 select, 4 zoom, 5 pan, …).
+    int GetEditState() const;
+    // Where the view's finished edits go; the drawing's window owns it.
+    void SetUndoStack(QUndoStack* stack) { m_pUndoStack = stack; }
+    QUndoStack* UndoStack() const { return m_pUndoStack; }
+
+    // The editing commands and their enabling.
+    void OnProperties();
+    void OnDelete();
+    void OnCopy();
+    // 32822 to the top, 32821 one up, 32824 to the bottom, 32823 one down.
+    void OnZOrder(int command);
+    bool CanDelete() const;
+    bool CanCopy() const;
+    bool CanZOrder() const;
+    // Places a decoded picture as a new image in the middle of the window, as large as fits a
+    // fifth of it; false when it could not be made (the model said why).
+    bool ImportImage(const ExImagePixels& picture);
+    // The shell's property dialogs; true when the part was changed.
+    using PropertyEditor = std::function<bool(CExParts& part)>;
+    void SetPropertyEditor(PropertyEditor editor) { m_propertyEditor = std::move(editor); }
+
+    // CToolHost
+    CExViewContext& ViewContext() override;
+    ExPoint DrawingPoint(QPoint pixel) const override;
+    void RefreshOverlay() override;
+    void CaptureMouse(bool capture) override;
+    void ScrollByPixels(QPoint delta) override;
+    void SetToolCursor(const QCursor& cursor) override;
+    void ZoomToDrawingRect(const ExRect& drawing) override;
+    void ZoomInAt(ExPoint drawing) override;
+    void ShowProperties() override { OnProperties(); }
+    void PushEdit(std::unique_ptr<CExEdit> edit) override;
+    void SelectionChanged() override;
 
     // Places a library part at a screen point: a new element on top of the drawing, or the
     // start of a cable. False when the point is outside the window or the sheet.
@@ -119,6 +165,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -141,6 +191,11 @@ private:
     bool AcceptsLibraryDrag(const QMimeData* data) const;
     void TellDragHint(QDropEvent* event, ExDocUpdate::Kind kind);
     void StartCable(const CExParts& prototype, ExPoint point);
+    CEditTool& Tool();
+    void SwitchTool(int command);
+    void CancelTool();
+    void RefreshSelection();
+    bool HandleViewKey(int key);
 
     CKORVANEXDoc& m_doc;
     bool m_bRecalcAll = true;
@@ -164,6 +219,11 @@ private:
     const CExParts* m_pDragParts = nullptr;
     bool m_bDragInside = false;
     std::unique_ptr<CExWiringParts> m_pLayingCable;
+    std::unique_ptr<CEditTool> m_pTool;
+    QUndoStack* m_pUndoStack = nullptr;
+    PropertyEditor m_propertyEditor;
+    // A centre the next zoom keeps in the middle instead of the selection (zoom tool).
+    ExPoint m_ptRequestedCentre{-1, -1};
 };
 
 // The zoom indicator's text for a divisor.

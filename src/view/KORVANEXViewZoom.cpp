@@ -62,7 +62,10 @@ void CKORVANEXView::FinishZoomChange(const ExZoomState& state) {
 void CKORVANEXView::ApplyZoom() {
     ExPoint centre = m_geometry.ClientCentreDrawing();
     const std::vector<CExParts*>& selection = m_doc.SelectionList();
-    if (!selection.empty()) {
+    if (m_ptRequestedCentre.x >= 0) {
+        centre = m_ptRequestedCentre;
+        m_ptRequestedCentre = {-1, -1};
+    } else if (!selection.empty()) {
         const CExParts& part = *selection.front();
         const ExRect box =
             part.HitRegion().IsEmpty() ? part.GetUpdateRect() : part.HitRegion().GetBoundingBox();

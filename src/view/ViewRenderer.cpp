@@ -177,12 +177,24 @@ void CViewRenderer::PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geome
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         m_rcSelection = QRect();
     }
-    const std::vector<CExParts*>& selection = doc.SelectionList();
-    if (selection.empty()) {
-        return;
-    }
-    CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
     const QRect client(QPoint(0, 0), m_layers.ClientSize());
+    if (!doc.SelectionList().empty()) {
+        PaintSelectedParts(doc, geometry, switches, painter);
+    }
+    if (switches.overlay) {
+        const QRect covered = switches.overlay->OverlayRect() & client;
+        if (!covered.isEmpty()) {
+            switches.overlay->DrawOverlay(painter);
+            m_rcSelection |= covered;
+        }
+    }
+}
+
+void CViewRenderer::PaintSelectedParts(CKORVANEXDoc& doc, const CViewGeometry& geometry,
+                                       const ExPaintSwitches& switches, QPainter& painter) {
+    const QRect client(QPoint(0, 0), m_layers.ClientSize());
+    const std::vector<CExParts*>& selection = doc.SelectionList();
+    CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
     auto claim = [&](const CExParts& part) {
         m_rcSelection |= geometry.ViewRectToPixels(part.GetUpdateRect())
                              .adjusted(-kSelectionSlackPixels, -kSelectionSlackPixels,

@@ -12,11 +12,24 @@ class CExParts;
 class CKORVANEXDoc;
 class CViewGeometry;
 
+class QPainter;
+
+// What an editing tool shows while it works (a traced rectangle, a part being placed), drawn in
+// client pixels over the selection.
+class CViewOverlay {
+public:
+    virtual ~CViewOverlay() = default;
+    // Client pixels the overlay covers; empty when it shows nothing.
+    virtual QRect OverlayRect() const = 0;
+    virtual void DrawOverlay(QPainter& painter) const = 0;
+};
+
 // What one paint of a view reads besides the document and the geometry.
 struct ExPaintSwitches {
     CExDrawingDecision decision;
     bool showGrid = true;
     int editTool = 0;
+    const CViewOverlay* overlay = nullptr;
 };
 
 // Paints a document into a view's layers. Parts are recomputed only when flagged (or all after
@@ -54,6 +67,8 @@ private:
                    const ExPaintSwitches& switches);
     void PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geometry,
                         const ExPaintSwitches& switches);
+    void PaintSelectedParts(CKORVANEXDoc& doc, const CViewGeometry& geometry,
+                            const ExPaintSwitches& switches, QPainter& painter);
     void PaintGrid(const CViewGeometry& geometry, const ExGridLayout& grid, bool showGrid);
     bool Compose(const CViewGeometry& geometry, bool showGrid);
 

@@ -1,0 +1,270 @@
+// The view as the host of its editing tools: choosing the mode tool, forwarding pointer, key and
+// input-method events to it, and what the tools ask of the view (points, redrawing, scrolling,
+// zooming, the history).
+
+#include "EditCommand.h"
+#include "ExEdit.h"
+#include "ExException.h"
+#include "KORVANEXView.h"
+#include "tools/EditTool.h"
+#include "tools/ModeTools.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace {
+
+ExToolEvent ToolEventOf(const QMouseEvent& event, ExPoint point) {
+    ExToolEvent tool;
+    tool.pixel = event.position().toPoint();
+    tool.point = point;
+    tool.control = event.modifiers().testFlag(Qt::ControlModifier);
+    tool.shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    return tool;
+}
+
+} // namespace
+
+CEditTool& CKORVANEXView::Tool() {
+    if (!m_pTool || m_pTool->CommandId() != m_doc.GetEditTool()) {
+        SwitchTool(m_doc.GetEditTool());
+    }
+    return *m_pTool;
+}
+
+int CKORVANEXView::GetEditState() const {
+    return m_pTool ? m_pTool->EditState() : 0;
+}
+
+void CKORVANEXView::SetModeTool(int command) {
+    if (m_pTool) {
+        m_pTool->Cancel();
+    }
+    AbandonCable();
+    m_doc.SetEditTool(command);
+    SwitchTool(command);
+    // The selection is drawn with or without its handles by the tool.
+    RefreshSelection();
+    emit commandStateChanged();
+}
+
+void CKORVANEXView::SwitchTool(int command) {
+    m_pTool = CreateModeTool(command, *this);
+    viewport()->setCursor(m_pTool->Cursor());
+    m_doc.SetEditTool(m_pTool->CommandId());
+}
+
+void CKORVANEXView::CancelTool() {
+    if (m_pTool) {
+        m_pTool->Cancel();
+    }
+}
+
+void CKORVANEXView::RefreshSelection() {
+    for (CExParts* part : m_doc.SelectionList()) {
+        part->SetRedrawFlag(1);
+    }
+    viewport()->update();
+}
+
+ExPoint CKORVANEXView::DrawingPoint(QPoint pixel) const {
+    return m_geometry.PixelToDrawing(pixel);
+}
+
+CExViewContext& CKORVANEXView::ViewContext() {
+    return *this;
+}
+
+void CKORVANEXView::RefreshOverlay() {
+    viewport()->update();
+}
+
+void CKORVANEXView::CaptureMouse(bool capture) {
+    if (capture) {
+        viewport()->grabMouse();
+    } else {
+        viewport()->releaseMouse();
+    }
+}
+
+void CKORVANEXView::ScrollByPixels(QPoint delta) {
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + delta.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + delta.y());
+}
+
+void CKORVANEXView::SetToolCursor(const QCursor& cursor) {
+    viewport()->setCursor(cursor);
+}
+
+// The rectangle fills the window: the divisor is the larger of its width and height over the
+// window's, never finer than 1/10.
+void CKORVANEXView::ZoomToDrawingRect(const ExRect& drawing) {
+    const ExPoint client = m_geometry.ClientView();
+    if (client.x <= 0 || client.y <= 0) {
+        return;
+    }
+    const int byWidth = (drawing.right - drawing.left) / client.x;
+    const int byHeight = (drawing.top - drawing.bottom) / client.y;
+    const int zoom =
+        std::clamp(std::max(byWidth, byHeight), CViewGeometry::kMinScale, CViewGeometry::kMaxScale);
+    m_ptRequestedCentre = {drawing.left + (drawing.right - drawing.left) / 2,
+                           drawing.bottom + (drawing.top - drawing.bottom) / 2};
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
+    SetTypedZoom(state, zoom);
+    FinishZoomChange(state);
+}
+
+void CKORVANEXView::ZoomInAt(ExPoint drawing) {
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
+    if (ZoomIn(state)) {
+        m_ptRequestedCentre = drawing;
+        FinishZoomChange(state);
+    }
+}
+
+void CKORVANEXView::PushEdit(std::unique_ptr<CExEdit> edit) {
+    if (!edit) {
+        return;
+    }
+    m_doc.SetModifiedFlag();
+    if (m_pUndoStack) {
+        m_pUndoStack->push(new CEditCommand(m_doc, std::move(edit)));
+    }
+    emit documentChanged();
+}
+
+void CKORVANEXView::SelectionChanged() {
+    emit commandStateChanged();
+}
+
+void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
+    if (AbandonCable()) {
+        event->accept();
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    m_bLeftButtonDown = true;
+    setFocus(Qt::MouseFocusReason);
+    try {
+        ExActiveViewScope converting(this);
+        Tool().Press(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+    } catch (...) {
+        ReportCaughtException();
+    }
+    event->accept();
+}
+
+void CKORVANEXView::mouseMoveEvent(QMouseEvent* event) {
+    try {
+        ExActiveViewScope converting(this);
+        CEditTool& tool = Tool();
+        viewport()->setCursor(tool.Cursor());
+        tool.Move(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+    } catch (...) {
+        ReportCaughtException();
+    }
+    event->accept();
+}
+
+void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    m_bLeftButtonDown = false;
+    try {
+        ExActiveViewScope converting(this);
+        Tool().Release(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+    } catch (...) {
+        ReportCaughtException();
+    }
+    event->accept();
+}
+
+void CKORVANEXView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || event->modifiers().testFlag(Qt::ControlModifier)) {
+        event->accept();
+        return;
+    }
+    try {
+        ExActiveViewScope converting(this);
+        Tool().DoubleClick(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+    } catch (...) {
+        ReportCaughtException();
+    }
+    event->accept();
+}
+
+void CKORVANEXView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && AbandonCable()) {
+        event->accept();
+        return;
+    }
+    try {
+        ExActiveViewScope converting(this);
+        if (Tool().Key(*event) || HandleViewKey(event->key())) {
+            event->accept();
+            return;
+        }
+    } catch (...) {
+        ReportCaughtException();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+// Keys no tool took: the arrows scroll a line, End scrolls to the bottom, Delete deletes.
+bool CKORVANEXView::HandleViewKey(int key) {
+    QScrollBar* horizontal = horizontalScrollBar();
+    QScrollBar* vertical = verticalScrollBar();
+    switch (key) {
+    case Qt::Key_Left:
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Right:
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Up:
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Down:
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_End:
+        vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    case Qt::Key_Home:
+        return true;
+    case Qt::Key_Delete:
+        OnDelete();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CKORVANEXView::inputMethodEvent(QInputMethodEvent* event) {
+    try {
+        ExActiveViewScope converting(this);
+        Tool().InputMethod(*event);
+    } catch (...) {
+        ReportCaughtException();
+    }
+}
+
+void CKORVANEXView::focusOutEvent(QFocusEvent* event) {
+    // A drag whose button is released elsewhere must not go on without it.
+    if (m_bLeftButtonDown) {
+        m_bLeftButtonDown = false;
+        CancelTool();
+    }
+    QAbstractScrollArea::focusOutEvent(event);
+}

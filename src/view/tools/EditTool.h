@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ExTypes.h"
+#include "ViewRenderer.h"
+
+#include <QCursor>
+#include <QPoint>
+#include <QRect>
+
+class CToolHost;
+class QInputMethodEvent;
+class QKeyEvent;
+class QPainter;
+
+// One pointer event as a tool sees it: the client pixel, the drawing point the host made of it,
+// and the modifier keys.
+struct ExToolEvent {
+    QPoint pixel;
+    ExPoint point;
+    bool control = false;
+    bool shift = false;
+};
+
+// An editing tool of the drawing view: the view forwards its events to the current tool. A tool
+// keeps its own phase; what it shows while it works is its overlay, drawn over the selection.
+class CEditTool : public CViewOverlay {
+public:
+    explicit CEditTool(CToolHost& host) : m_host(host) {}
+    virtual ~CEditTool() = default;
+    CEditTool(const CEditTool&) = delete;
+    CEditTool& operator=(const CEditTool&) = delete;
+
+    // The mode tool command this tool stands for (32781 select, 32783 pan, …).
+    virtual int CommandId() const = 0;
+    // The view's editing state number while this tool is current, by its phase.
+    virtual int EditState() const = 0;
+
+    virtual void Activate() {}
+    // The tool is left or its view deactivated: whatever is under way is abandoned.
+    virtual void Cancel() {}
+
+    // Left button only; other buttons do not reach the tools.
+    virtual void Press(const ExToolEvent&) {}
+    virtual void Move(const ExToolEvent&) {}
+    virtual void Release(const ExToolEvent&) {}
+    virtual void DoubleClick(const ExToolEvent&) {}
+    // True when the tool used the key.
+    virtual bool Key(QKeyEvent&) { return false; }
+    virtual void InputMethod(QInputMethodEvent&) {}
+
+    virtual QCursor Cursor() const { return Qt::ArrowCursor; }
+    // Whether the selected parts show their handles while this tool is current.
+    virtual bool ShowsHandles() const { return false; }
+    // Client pixels the overlay covers (empty: none), and its drawing.
+    QRect OverlayRect() const override { return {}; }
+    void DrawOverlay(QPainter&) const override {}
+
+protected:
+    CToolHost& Host() const { return m_host; }
+
+private:
+    CToolHost& m_host;
+};

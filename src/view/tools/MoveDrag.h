@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ExMoveDrag.h"
+#include "SelectDrag.h"
+
+// Moving the selection by a part's body.
+class CMoveDrag final : public CSelectDrag {
+public:
+    CMoveDrag(CToolHost& host, ExPoint press);
+    void Step(ExPoint pointer) override;
+
+private:
+    std::vector<CExParts*> FinishDrag() override { return m_drag.Finish(); }
+
+    CExMoveDrag m_drag;
+};

@@ -1,0 +1,10 @@
+#include "RotateDrag.h"
+
+#include "ToolHost.h"
+
+CRotateDrag::CRotateDrag(CToolHost& host)
+    : CSelectDrag(host, "回転"), m_drag(Recorder(), host.ViewContext()) {}
+
+void CRotateDrag::Step(ExPoint pointer) {
+    Show(m_drag.Step(ToView(pointer)));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ExTypes.h"
+
+#include <QPoint>
+
+#include <memory>
+
+class CExEdit;
+class CExViewContext;
+class CKORVANEXDoc;
+class CViewGeometry;
+class QCursor;
+
+// What an editing tool may ask of the view it works in. The view implements it; tool tests
+// implement it without a window.
+class CToolHost {
+public:
+    virtual ~CToolHost() = default;
+
+    virtual CKORVANEXDoc& Document() = 0;
+    virtual const CViewGeometry& Geometry() const = 0;
+    // The view the parts convert through while a tool changes them.
+    virtual CExViewContext& ViewContext() = 0;
+
+    // The drawing point under a client pixel. Every tool takes its points from here, so that
+    // whatever adjusts the pointer (snapping) does it for all of them at once.
+    virtual ExPoint DrawingPoint(QPoint pixel) const = 0;
+
+    // The parts in a view-unit rectangle changed: draw them again.
+    virtual void InvalidateDrawingRect(const ExRect& viewRect) = 0;
+    // Only the selection changed within a view-unit rectangle: compose it again.
+    virtual void RefreshRect(const ExRect& viewRect) = 0;
+    // The tool's overlay changed: compose the window again.
+    virtual void RefreshOverlay() = 0;
+    virtual void RedrawAll() = 0;
+
+    virtual void CaptureMouse(bool capture) = 0;
+    // Scrolls the sheet by whole pixels (positive x shows more of the right, positive y more of
+    // the bottom); axes that fit in the window stay put.
+    virtual void ScrollByPixels(QPoint delta) = 0;
+    virtual void SetToolCursor(const QCursor& cursor) = 0;
+
+    // Zooms so that a drawing rectangle fills the window, or one step in at a drawing point.
+    virtual void ZoomToDrawingRect(const ExRect& drawing) = 0;
+    virtual void ZoomInAt(ExPoint drawing) = 0;
+
+    // Opens the property dialog of the primary selected part.
+    virtual void ShowProperties() = 0;
+
+    // A finished user operation: it is already applied and goes on the drawing's history.
+    virtual void PushEdit(std::unique_ptr<CExEdit> edit) = 0;
+    // The selection or the parts changed: menus and tool bars update their enabling.
+    virtual void SelectionChanged() = 0;
+};

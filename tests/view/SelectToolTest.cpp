@@ -1,0 +1,174 @@
+#include "ExEdit.h"
+#include "KORVANEXView.h"
+#include "support/RecordingServices.h"
+#include "support/ShownView.h"
+#include "support/ViewFixtures.h"
+
+#include <QTest>
+#include <QUndoStack>
+
+namespace {
+
+constexpr ExColor kRed = 0x0000FF;
+constexpr ExColor kBlue = 0xFF0000;
+
+// A document shown with a history, as the drawing's window gives it.
+struct Editing : Shown {
+    QUndoStack history;
+
+    void Start() {
+        Show();
+        view->SetUndoStack(&history);
+        QTest::qWait(20);
+    }
+    QPoint At(ExPoint drawing) const { return view->Geometry().DrawingToPixel(drawing); }
+    QWidget* Surface() const { return view->viewport(); }
+    std::vector<CExParts*> Selected() const { return doc.SelectionList(); }
+};
+
+} // namespace
+
+class SelectToolTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aClickPicksTheTopmostPartAndEmptyPaperClearsTheSelection() {
+        Editing editing;
+        CExParts* lower = AddSquare(editing.doc, {1250000, 1250000}, 200000, kRed);
+        CExParts* upper = AddSquare(editing.doc, {1350000, 1250000}, 200000, kBlue);
+        editing.Start();
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, editing.At({1300000, 1250000}));
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{upper});
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, editing.At({1160000, 1250000}));
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{lower});
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, editing.At({500000, 500000}));
+        QVERIFY(editing.Selected().empty());
+        QCOMPARE(upper->GetSelectFlag(), 0);
+    }
+
+    void controlClickAddsAndRemoves() {
+        Editing editing;
+        CExParts* a = AddSquare(editing.doc, {1000000, 1000000}, 100000, kRed);
+        CExParts* b = AddSquare(editing.doc, {1500000, 1000000}, 100000, kBlue);
+        editing.Start();
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, editing.At({1000000, 1000000}));
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, Qt::ControlModifier,
+                          editing.At({1500000, 1000000}));
+        QCOMPARE(editing.Selected(), (std::vector<CExParts*>{a, b}));
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, Qt::ControlModifier,
+                          editing.At({1000000, 1000000}));
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{b});
+        QCOMPARE(a->GetSelectFlag(), 0);
+    }
+
+    void aRubberBandSelectsWhatItHoldsWholly() {
+        Editing editing;
+        CExParts* inside = AddSquare(editing.doc, {1000000, 1000000}, 100000, kRed);
+        AddSquare(editing.doc, {1300000, 1000000}, 200000, kBlue); // cut by the band
+        editing.Start();
+        const QPoint from = editing.At({850000, 1150000});
+        const QPoint to = editing.At({1300000, 850000});
+        QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(editing.Surface(), (from + to) / 2);
+        QTest::mouseMove(editing.Surface(), to);
+        QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, to);
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{inside});
+    }
+
+    void aDragMovesMarksModifiedAndUndoPutsItBack() {
+        Editing editing;
+        CExParts* part = AddSquare(editing.doc, {1250000, 1250000}, 200000, kRed);
+        editing.Start();
+        const QPoint from = editing.At({1250000, 1250000});
+        const QPoint to = from + QPoint(40, -20);
+        QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(editing.Surface(), from + QPoint(10, -5));
+        QTest::mouseMove(editing.Surface(), to);
+        QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, to);
+        const ExPoint moved = part->GetPosition();
+        QVERIFY(moved.x > 1250000 && moved.y > 1250000);
+        QVERIFY(editing.doc.IsModified());
+        QCOMPARE(editing.history.count(), 1);
+        QCOMPARE(editing.history.undoText(), QStringLiteral("移動"));
+        editing.history.undo();
+        QCOMPARE(part->GetPosition(), (ExPoint{1250000, 1250000}));
+        editing.history.redo();
+        QCOMPARE(part->GetPosition(), moved);
+    }
+
+    void aResizeHandleWinsOverAPartOnTopOfIt() {
+        Editing editing;
+        CExParts* part = AddSquare(editing.doc, {1250000, 1250000}, 200000, kRed);
+        AddSquare(editing.doc, {1400000, 1250000}, 100000, kBlue);
+        editing.Start();
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, editing.At({1200000, 1250000}));
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{part});
+        QTest::qWait(20);
+        // Handle 6 sits on the right edge, under the blue part.
+        const ExRect handle = part->HandleRects()[6];
+        const QPoint grip = editing.view->Geometry().ViewToPixel(
+            {(handle.left + handle.right) / 2, (handle.top + handle.bottom) / 2});
+        QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(editing.Surface(), grip + QPoint(10, 0));
+        QTest::mouseMove(editing.Surface(), grip + QPoint(30, 0));
+        QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, grip + QPoint(30, 0));
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{part});
+        QVERIFY(part->GetWidth() > 200000);
+        QCOMPARE(editing.history.undoText(), QStringLiteral("サイズ変更"));
+    }
+
+    void deleteAndCopyAreStepsOfTheHistory() {
+        RecordingServices services;
+        Editing editing;
+        CExParts* part = AddSquare(editing.doc, {1250000, 1250000}, 200000, kRed);
+        editing.Start();
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, editing.At({1250000, 1250000}));
+        editing.view->OnCopy();
+        QCOMPARE(editing.doc.GetElementCount(), std::size_t(2));
+        QVERIFY(editing.Selected().front() != part);
+        QTest::keyClick(editing.view.get(), Qt::Key_Delete);
+        QCOMPARE(editing.doc.GetElementCount(), std::size_t(1));
+        editing.history.undo();
+        editing.history.undo();
+        QCOMPARE(editing.doc.GetElementCount(), std::size_t(1));
+        QCOMPARE(editing.doc.ElementAt(0), part);
+        QVERIFY(services.Messages().empty());
+    }
+
+    void theZoomToolZoomsToARectangleOrOneStepAtAClick() {
+        Editing editing;
+        editing.Start();
+        editing.view->SetModeTool(excommand::kZoomTool);
+        QCOMPARE(editing.view->GetEditState(), 4);
+        // Less than 5 mm of drawing across: nothing changes.
+        const QPoint from = editing.At({1000000, 1000000});
+        QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(editing.Surface(), from + QPoint(10, 10));
+        QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, from + QPoint(10, 10));
+        QCOMPARE(editing.view->GetZoom(), 100);
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, from);
+        QCOMPARE(editing.view->GetZoom(), 75);
+        const QPoint start = editing.At({1000000, 1000000});
+        const QPoint end = editing.At({1400000, 800000});
+        QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(editing.Surface(), (start + end) / 2);
+        QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, end);
+        QVERIFY(editing.view->GetZoom() < 75);
+        QCOMPARE(editing.view->GetZoomIndex(), 1);
+    }
+
+    void thePanToolDragsTheSheet() {
+        Editing editing;
+        editing.Start();
+        editing.view->SetModeTool(excommand::kPanTool);
+        const ExPoint before = editing.view->Geometry().ClientCentreDrawing();
+        QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, {400, 300});
+        QTest::mouseMove(editing.Surface(), {430, 300});
+        QTest::mouseMove(editing.Surface(), {460, 300});
+        QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, {460, 300});
+        QVERIFY(editing.view->Geometry().ClientCentreDrawing().x < before.x);
+    }
+};
+
+QTEST_MAIN(SelectToolTest)
+#include "SelectToolTest.moc"
