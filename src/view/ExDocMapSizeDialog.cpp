@@ -9,8 +9,8 @@
 
 CExDocMapSizeDialog::CExDocMapSizeDialog(CKORVANEXDoc& doc, ExMapSize current, int viewScale,
                                          QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_nViewScale(viewScale), m_result(current),
-      m_pHeight(new CRangeSpinBox(kMinMetres, kMaxMetres, this)),
+    : QDialog(parent), m_recorder(doc, "図面サイズ変更"), m_nViewScale(viewScale),
+      m_result(current), m_pHeight(new CRangeSpinBox(kMinMetres, kMaxMetres, this)),
       m_pWidth(new CRangeSpinBox(kMinMetres, kMaxMetres, this)) {
     setWindowTitle(QStringLiteral("図面サイズ変更"));
     m_pHeight->setValue(current.height);
@@ -41,6 +41,6 @@ void CExDocMapSizeDialog::accept() {
         return;
     }
     const ExMapSize requested{*m_pWidth->CheckedValue(), *m_pHeight->CheckedValue()};
-    m_result = ApplyMapSize(m_doc, m_result, requested, m_nViewScale);
+    m_result = ApplyMapSize(m_recorder, m_result, requested, m_nViewScale);
     QDialog::accept();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ExEdit.h"
 #include "MapSizeChange.h"
 
 #include <QDialog>
+
+#include <memory>
 
 class CKORVANEXDoc;
 class CRangeSpinBox;
@@ -23,12 +26,14 @@ public:
     CRangeSpinBox* WidthField() const { return m_pWidth; }
     // The size in force after OK: the new one, or the old one when the question was cancelled.
     ExMapSize Result() const { return m_result; }
+    // The parts OK deleted beyond the new sheet, as a step of the drawing's history.
+    std::unique_ptr<CExEdit> TakeEdit() { return m_recorder.Finish(); }
 
 public slots:
     void accept() override;
 
 private:
-    CKORVANEXDoc& m_doc;
+    CExEditRecorder m_recorder;
     int m_nViewScale;
     ExMapSize m_result;
     CRangeSpinBox* m_pHeight;

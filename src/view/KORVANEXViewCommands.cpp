@@ -63,6 +63,7 @@ void CKORVANEXView::OnMapSize() {
                                m_settings.viewScale, this);
     if (dialog.exec() == QDialog::Accepted) {
         SetMapSize(dialog.Result());
+        PushEdit(dialog.TakeEdit());
     }
 }
 

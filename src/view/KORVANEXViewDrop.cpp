@@ -3,6 +3,7 @@
 // screen point), 9 when it ends (a screen point, or none when it was cancelled). The view's own
 // drag and drop events turn into hints 8 and 9, so that every view of the drawing hears them.
 
+#include "ExEdit.h"
 #include "ExPartsLibrary.h"
 #include "ExWiringParts.h"
 #include "KORVANEXView.h"
@@ -50,13 +51,13 @@ bool CKORVANEXView::DropLibraryPart(const CExParts& prototype, QPoint screen) {
         StartCable(prototype, point);
         return true;
     }
-    m_doc.AddElement(std::move(element));
-    m_doc.SetModifiedFlag();
+    CExEditRecorder recorder(m_doc, "部品配置");
+    recorder.Add(std::move(element));
     activateWindow();
     setFocus(Qt::OtherFocusReason);
     m_renderer.InvalidateAll();
     viewport()->update();
-    emit documentChanged();
+    PushEdit(recorder.Finish());
     return true;
 }
 

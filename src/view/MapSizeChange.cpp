@@ -1,6 +1,7 @@
 #include "MapSizeChange.h"
 
 #include "ExAppServices.h"
+#include "ExEdit.h"
 #include "ExParts.h"
 #include "KORVANEXDoc.h"
 
@@ -26,7 +27,9 @@ void FarCorner(const CExParts& part, int viewScale, std::int64_t& x, std::int64_
 
 } // namespace
 
-ExMapSize ApplyMapSize(CKORVANEXDoc& doc, ExMapSize current, ExMapSize requested, int viewScale) {
+ExMapSize ApplyMapSize(CExEditRecorder& recorder, ExMapSize current, ExMapSize requested,
+                       int viewScale) {
+    CKORVANEXDoc& doc = recorder.Document();
     if (doc.GetElementCount() == 0) {
         return requested;
     }
@@ -40,7 +43,7 @@ ExMapSize ApplyMapSize(CKORVANEXDoc& doc, ExMapSize current, ExMapSize requested
     doc.Selection().Clear();
     const std::int64_t width = requested.width * kUnitsPerMetre;
     const std::int64_t height = requested.height * kUnitsPerMetre;
-    std::vector<const CExParts*> beyond;
+    std::vector<CExParts*> beyond;
     for (const auto& part : doc.Elements()) {
         std::int64_t x = 0;
         std::int64_t y = 0;
@@ -49,9 +52,7 @@ ExMapSize ApplyMapSize(CKORVANEXDoc& doc, ExMapSize current, ExMapSize requested
             beyond.push_back(part.get());
         }
     }
-    for (const CExParts* part : beyond) {
-        doc.RemoveElement(part);
-    }
+    recorder.Remove(beyond);
     doc.SetModifiedFlag();
     return requested;
 }

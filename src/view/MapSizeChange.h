@@ -1,5 +1,6 @@
 #pragma once
 
+class CExEditRecorder;
 class CKORVANEXDoc;
 
 // A new sheet size confirmed in the drawing size dialog. Sizes are whole metres.
@@ -14,7 +15,8 @@ struct ExMapSize {
 // asks first (OK/Cancel); on OK the selection is cleared and every part reaching beyond the new
 // sheet is deleted, and the document is marked modified. Returns the size now in force: the new
 // one, or the old one when the question was cancelled.
-ExMapSize ApplyMapSize(CKORVANEXDoc& doc, ExMapSize current, ExMapSize requested, int viewScale);
+ExMapSize ApplyMapSize(CExEditRecorder& recorder, ExMapSize current, ExMapSize requested,
+                       int viewScale);
 
 namespace exmsg {
 inline constexpr const char* kShrinkSheetQuestion =
