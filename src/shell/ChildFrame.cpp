@@ -1,5 +1,6 @@
 #include "ChildFrame.h"
 
+#include "EditCommand.h"
 #include "ExAppServices.h"
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
@@ -12,6 +13,7 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QTabBar>
+#include <QUndoStack>
 
 #include <filesystem>
 
@@ -28,7 +30,15 @@ CChildFrame::CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileN
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_strFileName(fileName), m_strTitle(title),
       m_bReadInPart(!fileName.isEmpty() && !m_pDoc->IsComplete()) {
     setAttribute(Qt::WA_DeleteOnClose);
+    m_pHistory = new QUndoStack(this);
+    m_pHistory->setUndoLimit(kHistorySteps);
     m_pView = new CKORVANEXView(*m_pDoc, this);
+    m_pView->SetUndoStack(m_pHistory);
+    // Undoing back to the saved drawing takes the unsaved mark away again.
+    connect(m_pHistory, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { m_pDoc->SetModifiedFlag(!clean); });
+    connect(m_pHistory, &QUndoStack::indexChanged, this,
+            [this] { LimitHistoryMemory(*m_pHistory, kHistoryBytes); });
     setWidget(m_pView);
     UpdateTitle();
 }
@@ -118,6 +128,7 @@ bool CChildFrame::SaveTo(const QString& fileName) {
     if (!m_pDoc->OnSaveDocument(QFileInfo(fullName).filesystemAbsoluteFilePath())) {
         return false;
     }
+    m_pHistory->setClean();
     m_strFileName = fullName;
     m_strTitle = TitleOfFile(fullName);
     m_bReadInPart = false;

@@ -6,6 +6,7 @@
 
 class CKORVANEXDoc;
 class CKORVANEXView;
+class QUndoStack;
 
 // The window of one drawing: it owns the document and shows it in its view, knows the file the
 // drawing came from and its title, and asks before a modified drawing is closed.
@@ -20,6 +21,8 @@ public:
 
     CKORVANEXDoc& Document() const { return *m_pDoc; }
     CKORVANEXView& View() const { return *m_pView; }
+    // The drawing's history; its clean state is the drawing's unsaved mark.
+    QUndoStack& History() const { return *m_pHistory; }
     const QString& FileName() const { return m_strFileName; }
     const QString& Title() const { return m_strTitle; }
 
@@ -52,6 +55,7 @@ private:
     bool IsOpenElsewhere(const QString& fullName) const;
 
     std::unique_ptr<CKORVANEXDoc> m_pDoc;
+    QUndoStack* m_pHistory;
     CKORVANEXView* m_pView;
     QString m_strFileName;
     QString m_strTitle;

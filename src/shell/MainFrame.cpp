@@ -46,6 +46,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
     BuildMenus();
     BuildToolBars();
+    ConnectEditCommands();
     BuildPanels();
     RestoreLayout(settings, LoadToolBarState(settings));
     resize(1024, 768);

@@ -29,6 +29,7 @@ class QMdiSubWindow;
 class QMenu;
 class QSettings;
 class QTabBar;
+class QUndoStack;
 class QToolBar;
 
 class CMainFrame final : public QMainWindow {
@@ -123,6 +124,13 @@ private:
     void BuildZoomMenu();
     void FillZoomMenu(QMenu& menu, bool zoomIn) const;
     void BuildDrawMenu();
+    void BuildEditMenu();
+    void ConnectEditCommands();
+    void UpdateEditCommandStates();
+    void UpdateHistoryStates();
+    QUndoStack* ActiveHistory() const;
+    void OnImportImage();
+    void ShowImportFailure(const char* message, const QString& fileName, const QString& reason);
     void BuildSettingsMenu();
     void BuildHelpMenu();
     void BuildToolBarActions();

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QUndoStack>
 
 #include <filesystem>
 
@@ -42,6 +43,12 @@ CChildFrame* CMainFrame::AddChild(CChildFrame* child) {
     connect(&child->View(), &CKORVANEXView::documentChanged, this, [this] {
         UpdateTitle();
         UpdateCommandStates();
+    });
+    connect(&child->History(), &QUndoStack::indexChanged, this, [this, child] {
+        if (ActiveChild() == child) {
+            UpdateTitle();
+            UpdateCommandStates();
+        }
     });
     child->showMaximized();
     m_pMdiArea->setActiveSubWindow(child);

@@ -77,6 +77,7 @@ QAction* CMainFrame::Action(const QString& name) const {
 
 void CMainFrame::BuildMenus() {
     BuildFileMenu();
+    BuildEditMenu();
     BuildViewMenu();
     BuildDrawMenu();
     BuildSettingsMenu();
@@ -302,4 +303,5 @@ void CMainFrame::UpdateCommandStates() {
     Action(QStringLiteral("largeIcons"))->setEnabled(!m_bLargeIcons);
     Action(QStringLiteral("smallIcons"))->setChecked(!m_bLargeIcons);
     Action(QStringLiteral("smallIcons"))->setEnabled(m_bLargeIcons);
+    UpdateEditCommandStates();
 }

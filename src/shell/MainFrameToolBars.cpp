@@ -46,6 +46,8 @@ const std::vector<BarDesign>& Bars() {
           {"fileSave", "save", "保存"},
           {"filePrint", "print", "印刷"},
           {"fileBitmap", "bitmap", "画像"},
+          {"editUndo", "undo", "元に戻す"},
+          {"editRedo", "redo", "やり直し"},
           {"zoomIn", "zoom-in", "拡大"},
           {"zoomOut", "zoom-out", "縮小"}}},
         {"Edit",

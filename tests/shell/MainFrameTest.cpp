@@ -331,11 +331,14 @@ private slots:
         QSettings().clear();
     }
 
-    void commandsOfLaterToolsArePresentButDisabled() {
+    void commandsOfLaterToolsAndOfTheSelectionArePresentButDisabled() {
         CMainFrame frame;
         frame.NewDocument();
-        for (const char* name : {"filePrint", "imageImport", "partsDelete", "textTool", "cableLan",
-                                 "partsProperties", "bringToFront", "copyParts"}) {
+        // Properties with nothing selected says so rather than staying grey.
+        QVERIFY(frame.Action(QStringLiteral("imageImport"))->isEnabled());
+        QVERIFY(frame.Action(QStringLiteral("partsProperties"))->isEnabled());
+        for (const char* name :
+             {"filePrint", "partsDelete", "textTool", "cableLan", "bringToFront", "copyParts"}) {
             QAction* action = frame.Action(QLatin1String(name));
             QVERIFY2(action, name);
             QVERIFY2(!action->isEnabled(), name);
