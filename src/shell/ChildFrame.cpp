@@ -5,6 +5,7 @@
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
 #include "KORVNEXDocMgr.h"
+#include "PropertyDialogs.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -34,6 +35,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileN
     m_pHistory->setUndoLimit(kHistorySteps);
     m_pView = new CKORVANEXView(*m_pDoc, this);
     m_pView->SetUndoStack(m_pHistory);
+    m_pView->SetPropertyEditor([this](CExParts& part) {
+        return ShowPropertyDialog(this, *m_pDoc, part, m_pView->GetMapWidth(),
+                                  m_pView->GetMapHeight());
+    });
     // Undoing back to the saved drawing takes the unsaved mark away again.
     connect(m_pHistory, &QUndoStack::cleanChanged, this,
             [this](bool clean) { m_pDoc->SetModifiedFlag(!clean); });

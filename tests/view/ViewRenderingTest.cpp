@@ -247,8 +247,7 @@ private slots:
             scene.doc.AddElement(std::move(measure));
         }
         for (CExParts* part : {left, right}) {
-            part->SetSelectFlag(1);
-            scene.doc.SelectionList().push_back(part);
+            scene.doc.Selection().Add(part);
         }
         QVERIFY(scene.Render());
         for (const auto& ruler : rulers) {
