@@ -149,23 +149,13 @@ int CExImageParts::MakeStoredImage(const ExImagePixels& picture, ExColor backgro
     }
 }
 
-void CExImageParts::UpdateParts() {
-    try {
-        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
-            m_nWidth = TruncateToInt32(m_nWidth * m_dScaleX);
-            m_nHeight = TruncateToInt32(m_nHeight * m_dScaleY);
-        }
-        if (const CExViewContext* view = GetActiveView()) {
-            m_nViewW = view->ToViewLength(m_nWidth);
-            m_nViewH = view->ToViewLength(m_nHeight);
-        }
-        ScaleDrawLines();
-        ToViewDrawLines();
-        RotateDrawLines();
-        OffsetDrawLines();
-    } catch (...) {
-        ReportCaughtException();
+void CExImageParts::UpdateShape() {
+    ScaleSize();
+    if (const CExViewContext* view = GetActiveView()) {
+        m_nViewW = view->ToViewLength(m_nWidth);
+        m_nViewH = view->ToViewLength(m_nHeight);
     }
+    ScaleDrawLines();
 }
 
 void CExImageParts::ScaleDrawLines() {

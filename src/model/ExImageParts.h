@@ -40,7 +40,6 @@ public:
 
     const char* GetRuntimeClassName() const override { return kClassName; }
     void Serialize(CExArchive& ar) override;
-    void UpdateParts() override;
     void ScaleDrawLines() override;
     // Makes the zoomed copy (MakeScaledImage).
     void ToViewDrawLines() override;
@@ -99,6 +98,12 @@ public:
     const CExDib16& RotatedImage() const { return m_dibRotated; }
     // 1 while the crossed-out placeholder is drawn instead of the picture.
     int GetImageError() const;
+
+protected:
+    // The size and its view size at the zoom, then the unplaced outline.
+    void UpdateShape() override;
+    // The picture is stretched to the zoom before it is turned.
+    bool ConvertsBeforeTurning() const override { return true; }
 
 private:
     // Gives the stored picture and its header, pixel and 0.01-mm sizes.

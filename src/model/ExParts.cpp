@@ -1,6 +1,7 @@
 #include "ExParts.h"
 
 #include "ExException.h"
+#include "ExSaturate.h"
 #include "ExViewContext.h"
 
 #include <cmath>
@@ -46,17 +47,33 @@ void CExParts::RotatePoint(ExPoint& point, double sine, double cosine) const {
 
 void CExParts::UpdateParts() {
     try {
-        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
-            m_nWidth = TruncateToInt32(m_nWidth * m_dScaleX);
-            m_nHeight = TruncateToInt32(m_nHeight * m_dScaleY);
+        UpdateShape();
+        if (ConvertsBeforeTurning()) {
+            ToViewDrawLines();
+            RotateDrawLines();
+        } else {
+            RotateDrawLines();
+            ToViewDrawLines();
         }
-        ScaleDrawLines();
-        RotateDrawLines();
-        ToViewDrawLines();
         OffsetDrawLines();
+        UpdateDerived();
     } catch (...) {
         ReportCaughtException();
     }
+}
+
+void CExParts::UpdateShape() {
+    ScaleSize();
+    ScaleDrawLines();
+}
+
+bool CExParts::ScaleSize() {
+    if (m_dScaleX == 1.0 && m_dScaleY == 1.0) {
+        return false;
+    }
+    m_nWidth = TruncateToInt32(m_nWidth * m_dScaleX);
+    m_nHeight = TruncateToInt32(m_nHeight * m_dScaleY);
+    return true;
 }
 
 void CExParts::ScaleDrawLines() {
@@ -91,37 +108,52 @@ void CExParts::MultiplyScaledPoints() {
     }
 }
 
-void CExParts::RotateDrawLines() {
-    const double radians = AngleRadians(m_nAngle);
-    const double sine = std::sin(radians);
-    const double cosine = std::cos(radians);
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
+void CExParts::TurnScaledPoints(std::vector<CExPartsDrawLine>& lines, double sine,
+                                double cosine) const {
+    for (CExPartsDrawLine& line : lines) {
+        line.viewStart = line.scaledStart;
+        line.viewEnd = line.scaledEnd;
         RotatePoint(line.viewStart, sine, cosine);
         RotatePoint(line.viewEnd, sine, cosine);
     }
 }
 
-void CExParts::ToViewDrawLines() {
-    const CExViewContext* view = GetActiveView();
-    if (!view) {
-        return;
+void CExParts::TurnViewPoints(std::vector<CExPartsDrawLine>& lines, double sine,
+                              double cosine) const {
+    for (CExPartsDrawLine& line : lines) {
+        RotatePoint(line.viewStart, sine, cosine);
+        RotatePoint(line.viewEnd, sine, cosine);
     }
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        view->ToViewPoint(line.viewStart);
-        view->ToViewPoint(line.viewEnd);
+}
+
+void CExParts::ConvertViewPoints(const CExViewContext& view, std::vector<CExPartsDrawLine>& lines) {
+    for (CExPartsDrawLine& line : lines) {
+        view.ToViewPoint(line.viewStart);
+        view.ToViewPoint(line.viewEnd);
+    }
+}
+
+void CExParts::ShiftViewPoints(std::vector<CExPartsDrawLine>& lines, ExPoint offset) {
+    for (CExPartsDrawLine& line : lines) {
+        Shift(line.viewStart, offset);
+        Shift(line.viewEnd, offset);
+    }
+}
+
+void CExParts::RotateDrawLines() {
+    const double radians = AngleRadians(m_nAngle);
+    TurnViewPoints(m_lstDrawLine, std::sin(radians), std::cos(radians));
+}
+
+void CExParts::ToViewDrawLines() {
+    if (const CExViewContext* view = GetActiveView()) {
+        ConvertViewPoints(*view, m_lstDrawLine);
     }
 }
 
 void CExParts::OffsetDrawLines() {
-    const CExViewContext* view = GetActiveView();
-    if (!view) {
-        return;
-    }
-    ExPoint offset = m_ptPosition;
-    view->ToViewPoint(offset);
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.viewStart = line.viewStart + offset;
-        line.viewEnd = line.viewEnd + offset;
+    if (GetActiveView()) {
+        ShiftViewPoints(m_lstDrawLine, ToActiveView(m_ptPosition));
     }
 }
 

@@ -13,6 +13,7 @@
 
 class CExArchive;
 class CExDC;
+class CExViewContext;
 class CExParts;
 
 // What an edit or a copy keeps beside a part's record: the values the record leaves out that
@@ -174,6 +175,27 @@ protected:
     void MultiplyScaledPoints();
     // Sets the nine handles from the four corners as they stand.
     void SetHandlesFromCorners();
+    // The steps of the base UpdateParts, in this order: the shape in drawing units, turned and
+    // converted to view units (in the order ConvertsBeforeTurning gives), moved by the position,
+    // then what the kind derives from it. Kinds replace a step, never the order.
+    // The size after the pending scale factors, then ScaleDrawLines.
+    virtual void UpdateShape();
+    // Whether the view conversion comes before the turn; the base turns drawing units first.
+    virtual bool ConvertsBeforeTurning() const { return false; }
+    // What a kind derives from its placed lines; nothing in the base.
+    virtual void UpdateDerived() {}
+    // Applies the pending scale factors to the size; false when both are 1.
+    bool ScaleSize();
+
+    // View points of lines set from their scaled points, turned.
+    void TurnScaledPoints(std::vector<CExPartsDrawLine>& lines, double sine, double cosine) const;
+    // View points of lines turned where they stand.
+    void TurnViewPoints(std::vector<CExPartsDrawLine>& lines, double sine, double cosine) const;
+    // View points of lines converted to view units.
+    static void ConvertViewPoints(const CExViewContext& view, std::vector<CExPartsDrawLine>& lines);
+    // View points of lines moved by an offset, stopping at the edge of the range.
+    static void ShiftViewPoints(std::vector<CExPartsDrawLine>& lines, ExPoint offset);
+
     // A shape point in a cx by cy box, the 512 shape units across it and y turned down, moved by
     // an offset.
     static ExPoint ShapeToBox(ExPoint shape, int cx, int cy, ExPoint offset);

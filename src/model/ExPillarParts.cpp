@@ -1,9 +1,7 @@
 #include "ExPillarParts.h"
 
 #include "ExArchive.h"
-#include "ExException.h"
 #include "ExRecordGuard.h"
-#include "ExSaturate.h"
 
 #include <cmath>
 
@@ -43,24 +41,13 @@ void CExPillarParts::RestoreExtras(const ExPartExtras& extras) {
     }
 }
 
-void CExPillarParts::UpdateParts() {
-    try {
-        if (!m_bLinesScaled) {
-            ScaleDrawLines();
-            m_bLinesScaled = 1;
-        }
-        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
-            m_nWidth = SaturateToInt(m_dScaleX * m_nWidth);
-            m_nHeight = SaturateToInt(m_dScaleY * m_nHeight);
-        }
-        ApplyScale();
-        RotateDrawLines();
-        ToViewDrawLines();
-        OffsetDrawLines();
-        CalcArea();
-    } catch (...) {
-        ReportCaughtException();
+void CExPillarParts::UpdateShape() {
+    if (!m_bLinesScaled) {
+        ScaleDrawLines();
+        m_bLinesScaled = 1;
     }
+    ScaleSize();
+    ApplyScale();
 }
 
 void CExPillarParts::ScaleDrawLines() {
@@ -74,14 +61,7 @@ void CExPillarParts::ApplyScale() {
 
 void CExPillarParts::RotateDrawLines() {
     const double radians = AngleRadians(m_nAngle);
-    const double sine = std::sin(radians);
-    const double cosine = std::cos(radians);
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.viewStart = line.scaledStart;
-        line.viewEnd = line.scaledEnd;
-        RotatePoint(line.viewStart, sine, cosine);
-        RotatePoint(line.viewEnd, sine, cosine);
-    }
+    TurnScaledPoints(m_lstDrawLine, std::sin(radians), std::cos(radians));
 }
 
 int CExPillarParts::CalcArea() {

@@ -15,7 +15,6 @@ public:
     const char* GetRuntimeClassName() const override { return kClassName; }
     // Record: class name, int32 version (100), common record.
     void Serialize(CExArchive& ar) override;
-    void UpdateParts() override;
     void RotateDrawLines() override;
     void ScaleDrawLines() override;
     // Beside the record an edit or a copy keeps whether the outline is scaled already, so that
@@ -37,6 +36,11 @@ public:
                                                              ExPoint position);
     // A copy of a pillar: the common values, its outline as it is and its area.
     static std::unique_ptr<CExPillarParts> CreateCopy(const CExPillarParts& source);
+
+protected:
+    // The outline scaled to the size once, then following the pending scale factors.
+    void UpdateShape() override;
+    void UpdateDerived() override { CalcArea(); }
 
 private:
     int m_bLinesScaled = 0;

@@ -120,28 +120,20 @@ void CExRoomParts::Serialize(CExArchive& ar) {
     });
 }
 
-void CExRoomParts::UpdateParts() {
-    try {
-        if (!m_bLinesScaled) {
-            ChooseLayoutFromCode();
-            BuildLayoutLines();
-            if (m_nLayoutType == kLayoutUnlisted && m_lstDrawLine.empty()) {
-                // A room of a code without a floor of its own is still a room: walls at its size.
-                BuildWalls(-(m_nWidth / 2), -(m_nHeight / 2), m_nWidth / 2, m_nHeight / 2);
-            }
-            m_bLinesScaled = 1;
+void CExRoomParts::UpdateShape() {
+    if (!m_bLinesScaled) {
+        ChooseLayoutFromCode();
+        BuildLayoutLines();
+        if (m_nLayoutType == kLayoutUnlisted && m_lstDrawLine.empty()) {
+            // A room of a code without a floor of its own is still a room: walls at its size.
+            BuildWalls(-(m_nWidth / 2), -(m_nHeight / 2), m_nWidth / 2, m_nHeight / 2);
         }
-        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
-            m_nWidth = SaturateToInt(m_nWidth * m_dScaleX);
-            m_nHeight = SaturateToInt(m_nHeight * m_dScaleY);
-        }
-        FitMatLayout();
-        ApplyScale();
-        CalcOutline();
-        PlaceOnView();
-    } catch (...) {
-        ReportCaughtException();
+        m_bLinesScaled = 1;
     }
+    ScaleSize();
+    FitMatLayout();
+    ApplyScale();
+    CalcOutline();
 }
 
 void CExRoomParts::RotateDrawLines() {
@@ -152,12 +144,7 @@ void CExRoomParts::RotateDrawLines() {
     const double radians = WallRadians();
     const double sine = std::sin(radians);
     const double cosine = std::cos(radians);
-    for (CExPartsDrawLine& line : m_lstMatLine) {
-        line.viewStart = line.scaledStart;
-        line.viewEnd = line.scaledEnd;
-        RotatePoint(line.viewStart, sine, cosine);
-        RotatePoint(line.viewEnd, sine, cosine);
-    }
+    TurnScaledPoints(m_lstMatLine, sine, cosine);
     for (ExPoint& corner : m_ptLayoutCorner) {
         RotatePoint(corner, sine, cosine);
     }
@@ -169,10 +156,7 @@ void CExRoomParts::ToViewDrawLines() {
     if (!view || m_lstMatLine.empty()) {
         return;
     }
-    for (CExPartsDrawLine& line : m_lstMatLine) {
-        view->ToViewPoint(line.viewStart);
-        view->ToViewPoint(line.viewEnd);
-    }
+    ConvertViewPoints(*view, m_lstMatLine);
     for (ExPoint& corner : m_ptLayoutCorner) {
         view->ToViewPoint(corner);
     }
@@ -180,16 +164,11 @@ void CExRoomParts::ToViewDrawLines() {
 
 void CExRoomParts::OffsetDrawLines() {
     CExWallThickness::OffsetDrawLines();
-    const CExViewContext* view = GetActiveView();
-    if (!view || m_lstMatLine.empty()) {
+    if (!GetActiveView() || m_lstMatLine.empty()) {
         return;
     }
-    ExPoint offset = m_ptPosition;
-    view->ToViewPoint(offset);
-    for (CExPartsDrawLine& line : m_lstMatLine) {
-        Shift(line.viewStart, offset);
-        Shift(line.viewEnd, offset);
-    }
+    const ExPoint offset = ToActiveView(m_ptPosition);
+    ShiftViewPoints(m_lstMatLine, offset);
     for (ExPoint& corner : m_ptLayoutCorner) {
         Shift(corner, offset);
     }

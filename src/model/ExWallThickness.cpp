@@ -77,32 +77,21 @@ void CExWallThickness::Serialize(CExArchive& ar) {
     });
 }
 
-void CExWallThickness::UpdateParts() {
-    try {
-        if (!m_bLinesScaled) {
-            ScaleDrawLines();
-            m_bLinesScaled = 1;
-        }
-        if (m_dScaleX != 1.0 || m_dScaleY != 1.0) {
-            int sheetWidth = 0;
-            int sheetHeight = 0;
-            SheetSize(sheetWidth, sheetHeight);
-            m_nWidth = ClampToSheet(SaturateToInt(m_nWidth * m_dScaleX), sheetWidth);
-            m_nHeight = ClampToSheet(SaturateToInt(m_nHeight * m_dScaleY), sheetHeight);
-        }
-        ApplyScale();
-        CalcOutline();
-        PlaceOnView();
-    } catch (...) {
-        ReportCaughtException();
+void CExWallThickness::UpdateShape() {
+    // Only a new wall scales its shape: one read from a file or copied keeps its scaled points.
+    if (!m_bLinesScaled) {
+        ScaleDrawLines();
+        m_bLinesScaled = 1;
     }
-}
-
-void CExWallThickness::PlaceOnView() {
-    RotateDrawLines();
-    ToViewDrawLines();
-    OffsetDrawLines();
-    CalcVertexHandles();
+    if (ScaleSize()) {
+        int sheetWidth = 0;
+        int sheetHeight = 0;
+        SheetSize(sheetWidth, sheetHeight);
+        m_nWidth = ClampToSheet(m_nWidth, sheetWidth);
+        m_nHeight = ClampToSheet(m_nHeight, sheetHeight);
+    }
+    ApplyScale();
+    CalcOutline();
 }
 
 bool CExWallThickness::OutlinesConsistent() const {
@@ -135,59 +124,28 @@ void CExWallThickness::RotateDrawLines() {
     const double radians = WallRadians();
     const double sine = std::sin(radians);
     const double cosine = std::cos(radians);
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.viewStart = line.scaledStart;
-        line.viewEnd = line.scaledEnd;
-        RotatePoint(line.viewStart, sine, cosine);
-        RotatePoint(line.viewEnd, sine, cosine);
-    }
-    if (!OutlinesConsistent()) {
-        return;
-    }
-    for (auto* outline : {&m_lstRightLine, &m_lstLeftLine}) {
-        for (CExPartsDrawLine& line : *outline) {
-            RotatePoint(line.viewStart, sine, cosine);
-            RotatePoint(line.viewEnd, sine, cosine);
-        }
+    TurnScaledPoints(m_lstDrawLine, sine, cosine);
+    if (OutlinesConsistent()) {
+        TurnViewPoints(m_lstRightLine, sine, cosine);
+        TurnViewPoints(m_lstLeftLine, sine, cosine);
     }
 }
 
 void CExWallThickness::ToViewDrawLines() {
-    const CExViewContext* view = GetActiveView();
-    if (!view) {
-        return;
-    }
     CExParts::ToViewDrawLines();
-    if (!OutlinesConsistent()) {
-        return;
-    }
-    for (auto* outline : {&m_lstRightLine, &m_lstLeftLine}) {
-        for (CExPartsDrawLine& line : *outline) {
-            view->ToViewPoint(line.viewStart);
-            view->ToViewPoint(line.viewEnd);
-        }
+    const CExViewContext* view = GetActiveView();
+    if (view && OutlinesConsistent()) {
+        ConvertViewPoints(*view, m_lstRightLine);
+        ConvertViewPoints(*view, m_lstLeftLine);
     }
 }
 
 void CExWallThickness::OffsetDrawLines() {
-    const CExViewContext* view = GetActiveView();
-    if (!view) {
-        return;
-    }
-    ExPoint offset = m_ptPosition;
-    view->ToViewPoint(offset);
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        Shift(line.viewStart, offset);
-        Shift(line.viewEnd, offset);
-    }
-    if (!OutlinesConsistent()) {
-        return;
-    }
-    for (auto* outline : {&m_lstRightLine, &m_lstLeftLine}) {
-        for (CExPartsDrawLine& line : *outline) {
-            Shift(line.viewStart, offset);
-            Shift(line.viewEnd, offset);
-        }
+    CExParts::OffsetDrawLines();
+    if (GetActiveView() && OutlinesConsistent()) {
+        const ExPoint offset = ToActiveView(m_ptPosition);
+        ShiftViewPoints(m_lstRightLine, offset);
+        ShiftViewPoints(m_lstLeftLine, offset);
     }
 }
 

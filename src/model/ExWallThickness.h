@@ -20,7 +20,6 @@ public:
     const char* GetRuntimeClassName() const override { return "CExOuterWallParts"; }
     // Record: class name, int32 version (100), int32 thickness, int32 rotation, common record.
     void Serialize(CExArchive& ar) override;
-    void UpdateParts() override;
     void RotateDrawLines() override;
     void ScaleDrawLines() override;
     int DrawParts(CExDC* dc) override;
@@ -70,8 +69,10 @@ protected:
     void SetFrame(const FrameBox& box);
     // The start of every right outline line, closed by the first again.
     void RebuildHitPolygon();
-    // The steps after the scaled geometry is known: rotate, to view units, offset, grips.
-    void PlaceOnView();
+    // The centre line scaled to the size once, then following the pending scale factors (the
+    // size kept to the sheet), and both outlines around it.
+    void UpdateShape() override;
+    void UpdateDerived() override { CalcVertexHandles(); }
     // Both outlines are drawn and transformed only while they pair up line for line.
     bool OutlinesConsistent() const;
     // The lasting rotation plus the one being dragged, in radians.

@@ -1,8 +1,15 @@
+#include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
+#include "ExOuterWallParts.h"
 #include "ExParts.h"
+#include "ExPillarParts.h"
 #include "support/ShapeBuilder.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -94,6 +101,28 @@ TEST(ExPartsUpdate, ViewPointsAreScaledRotatedConvertedAndPlaced) {
     EXPECT_EQ(first.scaledStart, (ExPoint{-25000, -25000}));
     EXPECT_EQ(first.viewStart, (ExPoint{-250 + 1000, -250 + 2000}));
     EXPECT_EQ(first.viewEnd, (ExPoint{250 + 1000, -250 + 2000}));
+}
+
+TEST(ExPartsUpdate, EveryKindPlacesItsLinesAlikeUpToTheEdgeOfTheRange) {
+    CExHeadlessView view(1, 25, 25, 2540); // view units are drawing units
+    ExActiveViewScope active(&view);
+    const std::function<std::unique_ptr<CExParts>()> kinds[] = {
+        [] { return std::make_unique<CExParts>(); },
+        [] { return std::make_unique<CExGeneralParts>(); },
+        [] { return std::make_unique<CExPillarParts>(); },
+        [] { return std::make_unique<CExOuterWallParts>(); },
+    };
+    for (const auto& make : kinds) {
+        auto part = make();
+        LoadSquare(*part);
+        part->SetWidth(512);
+        part->SetHeight(512);
+        part->SetPosition(INT_MAX - 100, 0);
+        part->UpdateParts();
+        const CExPartsDrawLine& bottom = part->DrawLines()[0];
+        EXPECT_EQ(bottom.viewStart, (ExPoint{INT_MAX - 356, -256})) << part->GetRuntimeClassName();
+        EXPECT_EQ(bottom.viewEnd, (ExPoint{INT_MAX, -256})) << part->GetRuntimeClassName();
+    }
 }
 
 TEST(ExPartsUpdate, ViewUnitsSnapToThePixelGrid) {
