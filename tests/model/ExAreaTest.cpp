@@ -4,6 +4,7 @@
 #include "ExHeadlessView.h"
 #include "ExPillarParts.h"
 #include "KORVANEXDoc.h"
+#include "support/RecordIO.h"
 #include "support/RecordingDC.h"
 #include "support/ShapeBuilder.h"
 
@@ -139,9 +140,7 @@ TEST_F(AreaTest, RecordRoundTripsWithZeroedReservedBlocks) {
     auto area = MakeArea({{0, 0}, {400000, 0}, {400000, 300000}, {0, 300000}});
     area->SetPartsCode(666666);
     area->SetPartsName("\x96\xca\x90\xcf"); // 面積
-    CExArchive out;
-    area->Serialize(out);
-    const std::string bytes = out.TakeStored();
+    const std::string bytes = Store(*area);
     EXPECT_EQ(bytes.substr(12 + 4, 16), std::string(16, '\0'));
     CExArchive in(bytes);
     ASSERT_EQ(in.ReadString(), "CExArea");
@@ -149,18 +148,14 @@ TEST_F(AreaTest, RecordRoundTripsWithZeroedReservedBlocks) {
     loaded.Serialize(in);
     EXPECT_EQ(in.Remaining(), 0u);
     EXPECT_EQ(loaded.GetPointCount(), 4);
-    CExArchive again;
-    loaded.Serialize(again);
-    EXPECT_EQ(again.Stored(), bytes);
+    EXPECT_EQ(Store(loaded), bytes);
     loaded.UpdateParts();
     EXPECT_EQ(loaded.GetAreaText(), "12.000");
 }
 
 TEST_F(AreaTest, VertexCountBeyondTheArraysIsAFileError) {
     auto area = MakeArea({{0, 0}, {400000, 0}, {400000, 300000}});
-    CExArchive out;
-    area->Serialize(out);
-    std::string bytes = out.TakeStored();
+    std::string bytes = Store(*area);
     // The vertex count sits before the line count, which is followed by 3 lines of 16 bytes.
     bytes.replace(bytes.size() - 4 - 48 - 4, 4, std::string("\x09\0\0\0", 4));
     CExArchive in(bytes);

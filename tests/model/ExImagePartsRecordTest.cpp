@@ -5,6 +5,7 @@
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
 #include "support/ImageBuilder.h"
+#include "support/RecordIO.h"
 #include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,6 @@ constexpr std::size_t kScaleOffset = 80;
 constexpr std::size_t kPixelSizeOffset = 336;
 constexpr std::size_t kHeaderOffset = 364;
 constexpr std::size_t kBitsOffset = kHeaderOffset + 40;
-
-std::string Store(CExParts& part) {
-    CExArchive out;
-    part.Serialize(out);
-    return out.TakeStored();
-}
 
 // Reads a record as the document does: the class name first, then the element's own part.
 void Load(CExParts& part, const std::string& bytes) {

@@ -3,6 +3,7 @@
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
+#include "support/RecordIO.h"
 #include "support/RecordingDC.h"
 #include "support/ShapeBuilder.h"
 
@@ -157,9 +158,7 @@ TEST_F(MeasureTest, RecordRoundTripsAndOldFormatHasNoTicks) {
     ruler->SetUnit(CExMeasure::kUnitMetre);
     ruler->SetStyle(CExMeasure::kStyleNormal);
     ruler->UpdateParts();
-    CExArchive out;
-    ruler->Serialize(out);
-    const std::string bytes = out.TakeStored();
+    const std::string bytes = Store(*ruler);
     CExArchive in(bytes);
     ASSERT_EQ(in.ReadString(), "CExMeasure");
     CExMeasure loaded;
@@ -168,9 +167,7 @@ TEST_F(MeasureTest, RecordRoundTripsAndOldFormatHasNoTicks) {
     EXPECT_EQ(loaded.GetUnit(), CExMeasure::kUnitMillimetre) << "unit and style are not stored";
     EXPECT_EQ(loaded.GetStyle(), CExMeasure::kStyleAutomatic);
     EXPECT_EQ(loaded.Tick(1)[0], ruler->Tick(1)[0]);
-    CExArchive again;
-    loaded.Serialize(again);
-    EXPECT_EQ(again.Stored(), bytes);
+    EXPECT_EQ(Store(loaded), bytes);
 
     // Format 100: the record ends after the colour.
     std::string old = bytes.substr(0, bytes.size() - 4 - 32);
@@ -192,10 +189,9 @@ TEST_F(MeasureTest, ReferencesArePositionsAmongTheWrittenElements) {
     owned->AttachEnd(0, {100000, 100000}, {target});
     owned->EndAt(1).element = outside;
     doc.AddElement(std::move(owned));
-    CExArchive out;
-    doc.Serialize(out);
+    const std::string bytes = Store(doc);
 
-    CExArchive in(out.Stored());
+    CExArchive in(bytes);
     CKORVANEXDoc loaded;
     loaded.Serialize(in);
     ASSERT_EQ(loaded.GetElementCount(), 2u);
@@ -212,9 +208,7 @@ TEST_F(MeasureTest, ReferencesArePositionsAmongTheWrittenElements) {
 TEST_F(MeasureTest, ReferencesBeyondTheListOrToItselfLeaveTheEndFree) {
     CExMeasure ruler;
     CExGeneralParts part;
-    CExArchive out;
-    ruler.Serialize(out);
-    std::string bytes = out.TakeStored();
+    std::string bytes = Store(ruler);
     // The three references follow the class name (15), format, 10 reserved int32, offsets (16)
     // and end marks (32): each end is point (8), reference (4), angle (4).
     const std::size_t firstReference = 15 + 4 + 16 + 16 + 16 + 8 + 32 + 8;

@@ -4,6 +4,7 @@
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "ExKindIndex.h"
+#include "support/RecordIO.h"
 #include "support/RecordingDC.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
@@ -19,22 +20,6 @@ std::int32_t Int32At(const std::string& bytes, std::size_t offset) {
     std::int32_t value;
     std::memcpy(&value, bytes.data() + offset, 4);
     return value;
-}
-
-std::string Store(CExParts& part) {
-    CExArchive ar;
-    part.Serialize(ar);
-    return ar.TakeStored();
-}
-
-// Reads a record as the document does: the class name first, then the element's own part.
-std::unique_ptr<CExParts> Load(const std::string& bytes) {
-    CExArchive in(bytes);
-    auto element = CreateElementOfKind(KindOfClassName(in.ReadString()));
-    if (element) {
-        element->Serialize(in);
-    }
-    return element;
 }
 
 // A library wall: the square shape of a 10 m building.

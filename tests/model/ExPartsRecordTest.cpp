@@ -1,6 +1,7 @@
 #include "ExArchive.h"
 #include "ExException.h"
 #include "ExParts.h"
+#include "support/RecordIO.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
 
@@ -14,12 +15,6 @@ std::int32_t Int32At(const std::string& bytes, std::size_t offset) {
     std::int32_t value;
     std::memcpy(&value, bytes.data() + offset, 4);
     return value;
-}
-
-std::string Store(CExParts& part) {
-    CExArchive ar;
-    part.Serialize(ar);
-    return ar.TakeStored();
 }
 
 void MakeSample(CExParts& part) {

@@ -2,7 +2,7 @@
 #include "ExArchive.h"
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
-#include "ExKindIndex.h"
+#include "support/RecordIO.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
 
@@ -22,12 +22,6 @@ std::unique_ptr<CExGeneralParts> SquarePillarItem() {
     item->SetWidth(30000);
     item->SetHeight(30000);
     return item;
-}
-
-std::string Store(CExParts& part) {
-    CExArchive ar;
-    part.Serialize(ar);
-    return ar.TakeStored();
 }
 
 TEST(PillarArea, ThirtyCentimetreSquareIsNineHundredMillionSquareUnits) {
@@ -104,10 +98,7 @@ TEST(PillarRecord, RecordIsNameVersionAndTheCommonRecordAndTheAreaComesBackOnUpd
     EXPECT_EQ(bytes.substr(0, 19), std::string("\x0f\0\0\0CExPillarParts\0", 19));
     EXPECT_EQ(bytes.size(), 19u + 4 + 37 + 4 * 48);
 
-    CExArchive in(bytes);
-    auto loaded = CreateElementOfKind(KindOfClassName(in.ReadString()));
-    ASSERT_NE(loaded, nullptr);
-    loaded->Serialize(in);
+    auto loaded = Load(bytes);
     auto* loadedPillar = dynamic_cast<CExPillarParts*>(loaded.get());
     ASSERT_NE(loadedPillar, nullptr);
     EXPECT_EQ(loadedPillar->GetArea(), 0.0);

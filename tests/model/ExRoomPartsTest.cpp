@@ -4,6 +4,7 @@
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "ExKindIndex.h"
+#include "support/RecordIO.h"
 #include "support/RecordingDC.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
@@ -61,21 +62,6 @@ std::unique_ptr<CExGeneralParts> LibraryRoom(int code, int size = 400000) {
 std::unique_ptr<CExRoomParts> NewSixMatRoom() {
     RecordingServices services; // the default drawing settings
     return CExRoomParts::CreateFromLibrary(*LibraryRoom(30203), {500000, 500000});
-}
-
-std::string Store(CExParts& part) {
-    CExArchive ar;
-    part.Serialize(ar);
-    return ar.TakeStored();
-}
-
-std::unique_ptr<CExParts> Load(const std::string& bytes) {
-    CExArchive in(bytes);
-    auto element = CreateElementOfKind(KindOfClassName(in.ReadString()));
-    if (element) {
-        element->Serialize(in);
-    }
-    return element;
 }
 
 TEST(NewRoom, SixMatRoomLaysItsMatsAndRaisesItsWallsAroundThem) {

@@ -3,6 +3,7 @@
 #include "ExHeadlessView.h"
 #include "ExVecFont.h"
 #include "support/FontBuilder.h"
+#include "support/RecordIO.h"
 #include "support/RecordingDC.h"
 #include "support/TempFolder.h"
 
@@ -228,9 +229,7 @@ TEST_F(StringPartsTest, RecordRoundTripsAndKeepsTheStoredStrokes) {
     text.SetAngle(30);
     text.SetLineWidth(30);
     text.UpdateParts();
-    CExArchive out;
-    text.Serialize(out);
-    const std::string bytes = out.TakeStored();
+    const std::string bytes = Store(text);
 
     Install(FontBuilder(1).Bytes()); // the font changes: the stored glyphs are kept
     CExArchive in(bytes);
@@ -242,17 +241,13 @@ TEST_F(StringPartsTest, RecordRoundTripsAndKeepsTheStoredStrokes) {
     EXPECT_EQ(loaded.GetLineWidth(), 30);
     ASSERT_EQ(loaded.Characters().size(), 3u);
     EXPECT_EQ(loaded.Characters()[2].Strokes().size(), 1u);
-    CExArchive again;
-    loaded.Serialize(again);
-    EXPECT_EQ(again.Stored(), bytes);
+    EXPECT_EQ(Store(loaded), bytes);
 }
 
 TEST_F(StringPartsTest, ImpossibleCharacterCountIsAFileError) {
     CExStringParts text;
     text.InsertString("A", -1);
-    CExArchive out;
-    text.Serialize(out);
-    std::string bytes = out.TakeStored();
+    std::string bytes = Store(text);
     // The character count follows the class name (19), version, five int32, the text (6),
     // code, colour and stroke width.
     bytes.replace(19 + 4 + 20 + 6 + 12, 4, std::string("\xff\xff\xff\x0f", 4));

@@ -1,6 +1,7 @@
 #include "ExWiringParts.h"
 #include "ExArchive.h"
 #include "ExHeadlessView.h"
+#include "support/RecordIO.h"
 #include "support/RecordingDC.h"
 #include "support/TempFolder.h"
 
@@ -125,12 +126,6 @@ TEST_F(WiringTest, EveryStoredPointMustLieOnTheSheet) {
     EXPECT_EQ(cable.IsInDrawing(), 0);
     ExActiveViewScope none(nullptr);
     EXPECT_EQ(MakeCable({{0, 0}, {1, 1}})->IsInDrawing(), 0);
-}
-
-std::string Store(CExWiringParts& cable) {
-    CExArchive out;
-    cable.Serialize(out);
-    return out.TakeStored();
 }
 
 TEST_F(WiringTest, RecordRoundTripsInTheCurrentFormat) {

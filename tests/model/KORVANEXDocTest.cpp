@@ -4,6 +4,7 @@
 #include "ExFileIO.h"
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
+#include "support/RecordIO.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
 #include "support/TempFolder.h"
@@ -26,12 +27,6 @@ std::unique_ptr<CExGeneralParts> MakePart(int x, int y, const std::string& name)
     part->UpdateParts();
     part->RecalcParts();
     return part;
-}
-
-std::string Store(CKORVANEXDoc& doc) {
-    CExArchive ar;
-    doc.Serialize(ar);
-    return ar.TakeStored();
 }
 
 std::int32_t Int32At(const std::string& bytes, std::size_t offset) {
