@@ -29,6 +29,16 @@ std::vector<CExMeasure*> RulersAttachedTo(const CKORVANEXDoc& doc,
     return rulers;
 }
 
+bool AttachedToSelection(const CExMeasure& ruler) {
+    for (int end = 0; end < 2; ++end) {
+        const CExParts* element = ruler.EndAt(end).element;
+        if (element && element->GetSelectFlag() != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void FollowAttachedParts(CExMeasure& ruler) {
     for (int end = 0; end < 2; ++end) {
         const CExParts* part = ruler.EndAt(end).element;

@@ -19,6 +19,10 @@ int AttachAngleOf(const CExParts& part);
 std::vector<CExMeasure*> RulersAttachedTo(const CKORVANEXDoc& doc,
                                           const std::unordered_set<const CExParts*>& parts);
 
+// Whether an end of the ruler is attached to a selected part: such a ruler is drawn and moved
+// with the selection. The parts' select flags answer without searching the selection.
+bool AttachedToSelection(const CExMeasure& ruler);
+
 // Puts each attached end (0 and 1) of the ruler where its part now holds it: the part's position
 // plus the end's offset, turned by as much as the part turned since the end was attached. The
 // ruler is recomputed.

@@ -2,6 +2,7 @@
 
 #include "ExMeasure.h"
 #include "ExParts.h"
+#include "ExRulerFollow.h"
 #include "KORVANEXDoc.h"
 #include "QtPainterDC.h"
 #include "ViewGeometry.h"
@@ -38,17 +39,6 @@ bool MeetsRect(const CExParts& part, const ExRect& rect) {
     // A part wholly inside meets the rectangle: the region tests are for the edges.
     return Contains(rect, bounds) || hit.RectInRegion(rect) ||
            part.FrameRegion().RectInRegion(rect);
-}
-
-// The selection list and the parts' select flags agree, so the flag answers without a search.
-bool AttachedToSelection(const CExMeasure& ruler) {
-    for (int end = 0; end < 2; ++end) {
-        const CExParts* element = ruler.EndAt(end).element;
-        if (element && element->GetSelectFlag() != 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -202,9 +192,11 @@ void CViewRenderer::PaintSelectedParts(CKORVANEXDoc& doc, const CViewGeometry& g
                          client;
     };
     // The selected parts bring along the distance rulers attached to them, which follow them
-    // when they move. A selected ruler is drawn below with its handles.
-    for (const auto& element : doc.Elements()) {
-        auto* ruler = dynamic_cast<CExMeasure*>(element.get());
+    // when they move. A selected ruler is drawn below with its handles. Only the drawing's
+    // referrers can be attached rulers: walking them keeps a drag step's cost off the drawing's
+    // size.
+    for (CExParts* referrer : doc.Referrers()) {
+        auto* ruler = dynamic_cast<CExMeasure*>(referrer);
         if (ruler && ruler->GetSelectFlag() == 0 && AttachedToSelection(*ruler) &&
             switches.decision.Decide(*ruler) != ExDrawStyle::Skip) {
             claim(*ruler);

@@ -2,6 +2,7 @@
 
 #include "ExMeasure.h"
 #include "ExParts.h"
+#include "ExRulerFollow.h"
 #include "KORVANEXDoc.h"
 
 #include <algorithm>
@@ -38,10 +39,9 @@ ExRect SelectionAndRulersRect(const CKORVANEXDoc& doc) {
     if (doc.SelectionList().empty()) {
         return area;
     }
-    for (const auto& element : doc.Elements()) {
-        const auto* ruler = dynamic_cast<const CExMeasure*>(element.get());
-        if (ruler && ((ruler->EndAt(0).element && ruler->EndAt(0).element->GetSelectFlag()) ||
-                      (ruler->EndAt(1).element && ruler->EndAt(1).element->GetSelectFlag()))) {
+    for (const CExParts* referrer : doc.Referrers()) {
+        const auto* ruler = dynamic_cast<const CExMeasure*>(referrer);
+        if (ruler && AttachedToSelection(*ruler)) {
             area = UnionRect(area, ruler->GetUpdateRect());
         }
     }
