@@ -2,8 +2,7 @@
 
 #include "BuhinPropertyDialog.h"
 #include "ExAppServices.h"
-#include "ExArea.h"
-#include "ExAttachedRulers.h"
+#include "ExEditCommands.h"
 #include "ExException.h"
 #include "ExImagePropertyBox.h"
 #include "ExKindIndex.h"
@@ -11,6 +10,7 @@
 #include "ExMeasurePropertyBox.h"
 #include "ExRoomParts.h"
 #include "ExRoomPropertyBox.h"
+#include "ExRulerFollow.h"
 #include "ExStringParts.h"
 #include "ExStringPropertyBox.h"
 #include "ExWallPropertyBox.h"
@@ -36,7 +36,9 @@ bool EditPlacedPart(QWidget* parent, CKORVANEXDoc& doc, Part* part, ExSheetSize 
         return false;
     }
     box.Values().ApplyTo(*part, sheet);
-    MoveAttachedRulers(doc, *part);
+    for (CExMeasure* ruler : RulersAttachedTo(doc, {part})) {
+        FollowAttachedParts(*ruler);
+    }
     return true;
 }
 
@@ -75,17 +77,6 @@ bool EditRuler(QWidget* parent, const CKORVANEXDoc& doc, CExMeasure* ruler) {
     return true;
 }
 
-// Area measurements subtract the pillars standing inside them.
-void RecalcAreas(const CKORVANEXDoc& doc) {
-    for (const auto& element : doc.Elements()) {
-        if (auto* area = dynamic_cast<CExArea*>(element.get())) {
-            area->SetRedrawFlag(1);
-            area->UpdateParts();
-            area->RecalcParts();
-        }
-    }
-}
-
 } // namespace
 
 bool ShowPropertyDialog(QWidget* parent, CKORVANEXDoc& doc, CExParts& part, int mapWidthM,
@@ -101,7 +92,7 @@ bool ShowPropertyDialog(QWidget* parent, CKORVANEXDoc& doc, CExParts& part, int 
                 parent, doc, dynamic_cast<CExRoomParts*>(&part), sheet);
         case ExKind::Pillar:
             if (EditPlacedPart<CBuhinPropertyDialog, ExPartValues>(parent, doc, &part, sheet)) {
-                RecalcAreas(doc);
+                RecomputeAreas(doc);
                 return true;
             }
             return false;

@@ -8,6 +8,7 @@
 #include "ExKindIndex.h"
 #include "ExMeasure.h"
 #include "ExParts.h"
+#include "ExRulerFollow.h"
 #include "KORVANEXView.h"
 #include "tools/EditTool.h"
 #include "tools/SelectionRect.h"
@@ -52,11 +53,8 @@ void CKORVANEXView::OnProperties() {
     CExEditRecorder recorder(m_doc, "プロパティ");
     recorder.Touch(part);
     // Walls, rooms, pillars and general parts take their rulers along when they move.
-    for (const auto& element : m_doc.Elements()) {
-        const auto* ruler = dynamic_cast<const CExMeasure*>(element.get());
-        if (ruler && (ruler->EndAt(0).element == part || ruler->EndAt(1).element == part)) {
-            recorder.Touch(element.get());
-        }
+    for (CExMeasure* ruler : RulersAttachedTo(m_doc, {part})) {
+        recorder.Touch(ruler);
     }
     const ExRect before = SelectionAndRulersRect(m_doc);
     if (!m_propertyEditor(*part)) {

@@ -1,4 +1,4 @@
-#include "ExAttachedRulers.h"
+#include "ExRulerFollow.h"
 #include "ExHeadlessView.h"
 #include "ExPropertyValues.h"
 #include "support/PlacedParts.h"
@@ -21,6 +21,15 @@ constexpr ExPoint kCentre{500000, 500000};
                                          << expected.x << ", " << expected.y << ")";
 }
 
+// The rulers attached to a part that was moved or turned as a whole follow it.
+std::vector<CExMeasure*> Follow(const CKORVANEXDoc& doc, const CExParts& part) {
+    std::vector<CExMeasure*> rulers = RulersAttachedTo(doc, {&part});
+    for (CExMeasure* ruler : rulers) {
+        FollowAttachedParts(*ruler);
+    }
+    return rulers;
+}
+
 class AttachedRulersTest : public ::testing::Test {
 protected:
     CExHeadlessView m_view{100, kSheet.widthM, kSheet.heightM, 2540};
@@ -38,7 +47,7 @@ TEST_F(AttachedRulersTest, AttachedEndFollowsAMovedPartAndTheFreeEndStays) {
     values.centreX = 600;
     values.centreY = 550;
     values.ApplyTo(*part, kSheet);
-    EXPECT_EQ(MoveAttachedRulers(m_doc, *part), std::vector<CExMeasure*>{ruler});
+    EXPECT_EQ(Follow(m_doc, *part), std::vector<CExMeasure*>{ruler});
     EXPECT_EQ(ruler->EndAt(0).point, (ExPoint{620000, 550000}));
     EXPECT_EQ(ruler->EndAt(1).point, (ExPoint{800000, 500000}));
     EXPECT_EQ(ruler->GetPosition(), (ExPoint{710000, 525000})) << "recomputed";
@@ -58,7 +67,7 @@ TEST_F(AttachedRulersTest, AttachedEndsTurnAndShiftWithThePart) {
         values.centreX = 600;
         values.centreY = 700;
         values.ApplyTo(*part, kSheet);
-        MoveAttachedRulers(doc, *part);
+        Follow(doc, *part);
         EXPECT_TRUE(Near(ruler->EndAt(0).point, c.end)) << c.angle;
         EXPECT_TRUE(Near(ruler->EndAt(1).point, {2 * 600000 - c.end.x, 2 * 700000 - c.end.y}))
             << "both ends are attached: " << c.angle;
@@ -72,7 +81,7 @@ TEST_F(AttachedRulersTest, WallsTurnTheirRulersByTheirLastingRotation) {
     ExWallValues values = ExWallValues::FromPart(*wall);
     values.angle = 90;
     values.ApplyTo(*wall, kSheet);
-    MoveAttachedRulers(m_doc, *wall);
+    Follow(m_doc, *wall);
     EXPECT_TRUE(Near(ruler->EndAt(0).point, {500000, 600000}));
 }
 
@@ -81,10 +90,10 @@ TEST_F(AttachedRulersTest, RulersOfOtherPartsAreLeftAlone) {
     CExGeneralParts* right = AddGeneralPart(m_doc, {900000, 300000}, 100000);
     CExMeasure* onLeft = AddRuler(m_doc, {300000, 300000}, {600000, 600000});
     CExMeasure* onRight = AddRuler(m_doc, {600000, 600000}, {900000, 300000});
-    EXPECT_EQ(RulersAttachedTo(m_doc, *left), std::vector<CExMeasure*>{onLeft});
-    EXPECT_EQ(RulersAttachedTo(m_doc, *right), std::vector<CExMeasure*>{onRight});
+    EXPECT_EQ(RulersAttachedTo(m_doc, {left}), std::vector<CExMeasure*>{onLeft});
+    EXPECT_EQ(RulersAttachedTo(m_doc, {right}), std::vector<CExMeasure*>{onRight});
     left->SetPosition(400000, 300000);
-    MoveAttachedRulers(m_doc, *left);
+    Follow(m_doc, *left);
     EXPECT_EQ(onLeft->EndAt(0).point, (ExPoint{400000, 300000}));
     EXPECT_EQ(onRight->EndAt(0).point, (ExPoint{600000, 600000}));
     EXPECT_EQ(onRight->EndAt(1).point, (ExPoint{900000, 300000}));
