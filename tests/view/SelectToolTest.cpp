@@ -4,6 +4,7 @@
 #include "support/ShownView.h"
 #include "support/ViewFixtures.h"
 
+#include <QPaintEvent>
 #include <QTest>
 #include <QUndoStack>
 
@@ -24,6 +25,17 @@ struct Editing : Shown {
     QPoint At(ExPoint drawing) const { return view->Geometry().DrawingToPixel(drawing); }
     QWidget* Surface() const { return view->viewport(); }
     std::vector<CExParts*> Selected() const { return doc.SelectionList(); }
+};
+
+// What the window paints again, event by event.
+struct PaintedRegion : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
 };
 
 } // namespace
@@ -71,8 +83,13 @@ private slots:
         QTest::mousePress(editing.Surface(), Qt::LeftButton, {}, from);
         QTest::mouseMove(editing.Surface(), (from + to) / 2);
         QTest::mouseMove(editing.Surface(), to);
+        QTest::qWait(20);
+        PaintedRegion repaint;
+        editing.Surface()->installEventFilter(&repaint);
         QTest::mouseRelease(editing.Surface(), Qt::LeftButton, {}, to);
         QCOMPARE(editing.Selected(), std::vector<CExParts*>{inside});
+        QTest::qWait(20);
+        QVERIFY2(repaint.painted.contains(from), "the band is wiped off the screen");
     }
 
     void aDragMovesMarksModifiedAndUndoPutsItBack() {

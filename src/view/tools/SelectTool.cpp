@@ -235,7 +235,6 @@ void CSelectTool::SelectInBand() {
         doc.Selection().Add(part);
         part->SetRedrawFlag(1);
     }
-    m_band.Stop();
     ChangeSelection(before);
 }
 
