@@ -1,5 +1,8 @@
 #include "ExEdit.h"
+#include "ExRulerFollow.h"
 #include "KORVANEXView.h"
+#include "support/PlacedParts.h"
+#include "support/RecordIO.h"
 #include "support/RecordingServices.h"
 #include "support/ShownView.h"
 #include "support/ViewFixtures.h"
@@ -111,6 +114,37 @@ private slots:
         QCOMPARE(part->GetPosition(), (ExPoint{1250000, 1250000}));
         editing.history.redo();
         QCOMPARE(part->GetPosition(), moved);
+    }
+
+    void aDoubleClickEditsThePropertiesInOneStepThatTakesTheRulersAlong() {
+        Editing editing;
+        CExParts* part = AddSquare(editing.doc, {1250000, 1250000}, 200000, kRed);
+        editing.Start();
+        CExMeasure* ruler = nullptr;
+        {
+            ExActiveViewScope active(editing.view.get());
+            ruler = AddRuler(editing.doc, {1250000, 1250000}, {1600000, 1250000});
+        }
+        QCOMPARE(ruler->EndAt(0).element, part);
+        const std::string partBefore = Store(*part);
+        const std::string rulerBefore = Store(*ruler);
+        // The part's dialog moves it and lets its rulers follow, as the real one does.
+        editing.view->SetPropertyEditor([&](CExParts& edited) {
+            edited.SetPosition(1300000, 1250000);
+            for (CExMeasure* attached : RulersAttachedTo(editing.doc, {&edited})) {
+                FollowAttachedParts(*attached);
+            }
+            return true;
+        });
+        const QPoint at = editing.At({1250000, 1320000}); // on the part, off the ruler
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(editing.Surface(), Qt::LeftButton, {}, at);
+        QCOMPARE(ruler->EndAt(0).point, (ExPoint{1300000, 1250000}));
+        QCOMPARE(editing.history.count(), 1);
+        QCOMPARE(editing.history.undoText(), QStringLiteral("プロパティ"));
+        editing.history.undo();
+        QCOMPARE(Store(*part), partBefore);
+        QCOMPARE(Store(*ruler), rulerBefore);
     }
 
     void aResizeHandleWinsOverAPartOnTopOfIt() {
