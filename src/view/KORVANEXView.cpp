@@ -115,7 +115,7 @@ ExPaintSwitches CKORVANEXView::PaintSwitches() const {
                                                     m_settings.showArea);
     switches.showGrid = m_settings.showGrid;
     switches.editTool = m_doc.GetEditTool();
-    switches.overlay = m_pTool.get();
+    switches.overlay = m_pArmedTool ? m_pArmedTool.get() : m_pTool.get();
     return switches;
 }
 

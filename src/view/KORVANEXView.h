@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CEditTool;
 class CExWiringParts;
@@ -103,6 +104,10 @@ public:
 
     // The mode tools (select, pan, zoom; the document keeps which one is current).
     void SetModeTool(int command);
+    // A tool a command arms (text, ruler, area, cable) stands in for the mode tool until it
+    // finishes or is abandoned; whatever was under way before is abandoned first.
+    void ArmTool(std::unique_ptr<CEditTool> tool);
+    const CEditTool* ArmedTool() const { return m_pArmedTool.get(); }
     // The editing state of the current tool (0 select, 4 zoom, 5 pan, …).
     int GetEditState() const;
     // Where the view's finished edits go; the drawing's window owns it.
@@ -135,6 +140,7 @@ public:
     void ZoomToDrawingRect(const ExRect& drawing) override;
     void ZoomInAt(ExPoint drawing) override;
     void ShowProperties() override { OnProperties(); }
+    void FinishTool() override;
     void PushEdit(std::unique_ptr<CExEdit> edit) override;
     void SelectionChanged() override;
 
@@ -220,6 +226,9 @@ private:
     bool m_bDragInside = false;
     std::unique_ptr<CExWiringParts> m_pLayingCable;
     std::unique_ptr<CEditTool> m_pTool;
+    std::unique_ptr<CEditTool> m_pArmedTool;
+    // Armed tools that finished, kept until the event that finished them has returned.
+    std::vector<std::unique_ptr<CEditTool>> m_retiredTools;
     QUndoStack* m_pUndoStack = nullptr;
     PropertyEditor m_propertyEditor;
     // A centre the next zoom keeps in the middle instead of the selection (zoom tool).

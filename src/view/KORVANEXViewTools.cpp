@@ -31,6 +31,9 @@ ExToolEvent ToolEventOf(const QMouseEvent& event, ExPoint point) {
 } // namespace
 
 CEditTool& CKORVANEXView::Tool() {
+    if (m_pArmedTool) {
+        return *m_pArmedTool;
+    }
     if (!m_pTool || m_pTool->CommandId() != m_doc.GetEditTool()) {
         SwitchTool(m_doc.GetEditTool());
     }
@@ -38,13 +41,14 @@ CEditTool& CKORVANEXView::Tool() {
 }
 
 int CKORVANEXView::GetEditState() const {
+    if (m_pArmedTool) {
+        return m_pArmedTool->EditState();
+    }
     return m_pTool ? m_pTool->EditState() : 0;
 }
 
 void CKORVANEXView::SetModeTool(int command) {
-    if (m_pTool) {
-        m_pTool->Cancel();
-    }
+    CancelTool();
     AbandonCable();
     m_doc.SetEditTool(command);
     SwitchTool(command);
@@ -60,9 +64,33 @@ void CKORVANEXView::SwitchTool(int command) {
 }
 
 void CKORVANEXView::CancelTool() {
-    if (m_pTool) {
+    if (m_pArmedTool) {
+        m_pArmedTool->Cancel();
+        FinishTool();
+    } else if (m_pTool) {
         m_pTool->Cancel();
     }
+}
+
+void CKORVANEXView::ArmTool(std::unique_ptr<CEditTool> tool) {
+    CancelTool();
+    AbandonCable();
+    m_pArmedTool = std::move(tool);
+    m_pArmedTool->Activate();
+    viewport()->setCursor(m_pArmedTool->Cursor());
+    emit commandStateChanged();
+}
+
+void CKORVANEXView::FinishTool() {
+    if (!m_pArmedTool) {
+        return;
+    }
+    m_retiredTools.push_back(std::move(m_pArmedTool));
+    QMetaObject::invokeMethod(
+        this, [this] { m_retiredTools.clear(); }, Qt::QueuedConnection);
+    viewport()->setCursor(Tool().Cursor());
+    RefreshOverlay();
+    emit commandStateChanged();
 }
 
 void CKORVANEXView::RefreshSelection() {

@@ -6,6 +6,7 @@
 #include "support/RecordingServices.h"
 #include "support/ShownView.h"
 #include "support/ViewFixtures.h"
+#include "tools/EditTool.h"
 
 #include <QPaintEvent>
 #include <QTest>
@@ -39,6 +40,21 @@ struct PaintedRegion : QObject {
         }
         return false;
     }
+};
+
+// A tool a command would arm: it counts what reaches it and is done after one press.
+struct OnePressTool : CEditTool {
+    OnePressTool(CToolHost& host, int& presses, int& cancels)
+        : CEditTool(host), m_presses(presses), m_cancels(cancels) {}
+    int CommandId() const override { return 33007; }
+    int EditState() const override { return 2; }
+    void Press(const ExToolEvent&) override {
+        ++m_presses;
+        Host().FinishTool();
+    }
+    void Cancel() override { ++m_cancels; }
+    int& m_presses;
+    int& m_cancels;
 };
 
 } // namespace
@@ -93,6 +109,31 @@ private slots:
         QCOMPARE(editing.Selected(), std::vector<CExParts*>{inside});
         QTest::qWait(20);
         QVERIFY2(repaint.painted.contains(from), "the band is wiped off the screen");
+    }
+
+    void anArmedToolStandsInForTheModeToolUntilItIsDone() {
+        Editing editing;
+        CExParts* part = AddSquare(editing.doc, {1250000, 1250000}, 200000, kRed);
+        editing.Start();
+        int presses = 0;
+        int cancels = 0;
+        editing.view->ArmTool(std::make_unique<OnePressTool>(*editing.view, presses, cancels));
+        QCOMPARE(editing.view->GetEditState(), 2);
+        const QPoint at = editing.At({1250000, 1250000});
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, at);
+        QCOMPARE(presses, 1);
+        QVERIFY(editing.Selected().empty());
+        QCOMPARE(editing.view->GetEditState(), 0);
+        QCOMPARE(editing.doc.GetEditTool(), excommand::kSelectTool);
+        QTest::mouseClick(editing.Surface(), Qt::LeftButton, {}, at);
+        QCOMPARE(editing.Selected(), std::vector<CExParts*>{part});
+
+        // Choosing a mode tool abandons an armed one.
+        editing.view->ArmTool(std::make_unique<OnePressTool>(*editing.view, presses, cancels));
+        editing.view->SetModeTool(excommand::kPanTool);
+        QCOMPARE(cancels, 1);
+        QCOMPARE(editing.view->ArmedTool(), nullptr);
+        QCOMPARE(editing.view->GetEditState(), 5);
     }
 
     void aDragMovesMarksModifiedAndUndoPutsItBack() {

@@ -47,6 +47,9 @@ public:
 
     // Opens the property dialog of the primary selected part.
     virtual void ShowProperties() = 0;
+    // An armed tool is done (finished or abandoned): the mode tool is current again. The tool
+    // may still be running when it says so; it is destroyed only after the event.
+    virtual void FinishTool() = 0;
 
     // A finished user operation: it is already applied and goes on the drawing's history.
     virtual void PushEdit(std::unique_ptr<CExEdit> edit) = 0;
