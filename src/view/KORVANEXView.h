@@ -17,13 +17,13 @@
 #include "tools/ToolHost.h"
 
 #include <QAbstractScrollArea>
+#include <QRect>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 class CEditTool;
-class CExWiringParts;
 struct ExImagePixels;
 class QUndoStack;
 class CRulerH;
@@ -145,15 +145,12 @@ public:
     void SelectionChanged() override;
 
     // Places a library part at a screen point: a new element on top of the drawing, or the
-    // start of a cable. False when the point is outside the window or the sheet.
+    // start of a cable that the cable tool then lays. False when the point is outside the
+    // window or the sheet.
     bool DropLibraryPart(const CExParts& prototype, QPoint screen);
     // The library part being dragged over the view, and whether the pointer is inside it.
     const CExParts* DraggedPart() const { return m_pDragParts; }
     bool IsDragInside() const { return m_bDragInside; }
-    // A cable started by a drop, until it is finished or abandoned.
-    const CExWiringParts* LayingCable() const { return m_pLayingCable.get(); }
-    // Drops the cable being laid, if any; true when there was one.
-    bool AbandonCable();
 
 signals:
     // The text of the zoom indicator, "1/100".
@@ -196,7 +193,6 @@ private:
     void OnLibraryDragEnded(const ExPoint* screen);
     bool AcceptsLibraryDrag(const QMimeData* data) const;
     void TellDragHint(QDropEvent* event, ExDocUpdate::Kind kind);
-    void StartCable(const CExParts& prototype, ExPoint point);
     CEditTool& Tool();
     void SwitchTool(int command);
     void CancelTool();
@@ -224,11 +220,12 @@ private:
     CRulerV* m_pRulerV;
     const CExParts* m_pDragParts = nullptr;
     bool m_bDragInside = false;
-    std::unique_ptr<CExWiringParts> m_pLayingCable;
     std::unique_ptr<CEditTool> m_pTool;
     std::unique_ptr<CEditTool> m_pArmedTool;
     // Armed tools that finished, kept until the event that finished them has returned.
     std::vector<std::unique_ptr<CEditTool>> m_retiredTools;
+    // Where the current tool's overlay was last shown, to be painted over when it changes.
+    QRect m_rcOverlayShown;
     QUndoStack* m_pUndoStack = nullptr;
     PropertyEditor m_propertyEditor;
     // A centre the next zoom keeps in the middle instead of the selection (zoom tool).

@@ -7,6 +7,7 @@
 #include "ExPartsLibrary.h"
 #include "ExWiringParts.h"
 #include "KORVANEXView.h"
+#include "tools/CableTool.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -48,7 +49,10 @@ bool CKORVANEXView::DropLibraryPart(const CExParts& prototype, QPoint screen) {
     }
     std::unique_ptr<CExParts> element = CreateLibraryElement(prototype, point);
     if (!element) {
-        StartCable(prototype, point);
+        // The cable tool lays the rest; a drawing saved meanwhile keeps its own tool.
+        activateWindow();
+        setFocus(Qt::OtherFocusReason);
+        ArmTool(std::make_unique<CCableTool>(*this, StartLibraryCable(prototype, point)));
         return true;
     }
     CExEditRecorder recorder(m_doc, "部品配置");
@@ -58,28 +62,6 @@ bool CKORVANEXView::DropLibraryPart(const CExParts& prototype, QPoint screen) {
     m_renderer.InvalidateAll();
     viewport()->update();
     PushEdit(recorder.Finish());
-    return true;
-}
-
-// The cable then follows the pointer and is finished by the cable tool; until that tool takes
-// it over, the next press or Escape abandons it and nothing reaches the drawing. A cable being
-// laid is the view's state, not the drawing's tool: a drawing saved meanwhile keeps its tool.
-void CKORVANEXView::StartCable(const CExParts& prototype, ExPoint point) {
-    ClearSelection();
-    m_pLayingCable = StartLibraryCable(prototype, point);
-    activateWindow();
-    setFocus(Qt::OtherFocusReason);
-    m_renderer.InvalidateAll();
-    viewport()->update();
-    emit commandStateChanged();
-}
-
-bool CKORVANEXView::AbandonCable() {
-    if (!m_pLayingCable) {
-        return false;
-    }
-    m_pLayingCable.reset();
-    emit commandStateChanged();
     return true;
 }
 

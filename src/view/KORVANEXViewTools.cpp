@@ -49,7 +49,6 @@ int CKORVANEXView::GetEditState() const {
 
 void CKORVANEXView::SetModeTool(int command) {
     CancelTool();
-    AbandonCable();
     m_doc.SetEditTool(command);
     SwitchTool(command);
     // The selection is drawn with or without its handles by the tool.
@@ -74,7 +73,6 @@ void CKORVANEXView::CancelTool() {
 
 void CKORVANEXView::ArmTool(std::unique_ptr<CEditTool> tool) {
     CancelTool();
-    AbandonCable();
     m_pArmedTool = std::move(tool);
     m_pArmedTool->Activate();
     viewport()->setCursor(m_pArmedTool->Cursor());
@@ -109,7 +107,9 @@ CExViewContext& CKORVANEXView::ViewContext() {
 }
 
 void CKORVANEXView::RefreshOverlay() {
-    viewport()->update();
+    const QRect shown = Tool().OverlayRect();
+    viewport()->update(m_rcOverlayShown | shown);
+    m_rcOverlayShown = shown;
 }
 
 void CKORVANEXView::CaptureMouse(bool capture) {
@@ -171,19 +171,21 @@ void CKORVANEXView::SelectionChanged() {
 }
 
 void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
-    if (AbandonCable()) {
-        event->accept();
-        return;
-    }
-    if (event->button() != Qt::LeftButton) {
+    const bool left = event->button() == Qt::LeftButton;
+    if (!left && event->button() != Qt::RightButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
-    m_bLeftButtonDown = true;
+    m_bLeftButtonDown = left;
     setFocus(Qt::MouseFocusReason);
     try {
         ExActiveViewScope converting(this);
-        Tool().Press(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+        const ExToolEvent tool = ToolEventOf(*event, DrawingPoint(event->position().toPoint()));
+        if (left) {
+            Tool().Press(tool);
+        } else {
+            Tool().RightPress(tool);
+        }
     } catch (...) {
         ReportCaughtException();
     }
@@ -232,10 +234,6 @@ void CKORVANEXView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CKORVANEXView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && AbandonCable()) {
-        event->accept();
-        return;
-    }
     try {
         ExActiveViewScope converting(this);
         if (Tool().Key(*event) || HandleViewKey(event->key())) {

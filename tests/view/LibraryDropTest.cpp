@@ -148,14 +148,14 @@ private slots:
         shown.doc.Selection().Select(AddSquare(shown.doc, {1250000, 1250000}, 100000, 0));
         const auto prototype = Prototype(50101);
         QVERIFY(shown.DragAndDrop(*prototype, QPoint(400, 300)));
-        QVERIFY(shown.view->LayingCable());
-        QCOMPARE(shown.view->LayingCable()->GetPartsCode(), 50101);
+        QVERIFY(shown.view->ArmedTool());
+        QCOMPARE(shown.view->GetEditState(), 7);
         QCOMPARE(shown.doc.GetEditTool(), excommand::kSelectTool);
         QVERIFY(shown.doc.SelectionList().empty());
         QCOMPARE(shown.doc.GetElementCount(), std::size_t(1));
 
         QTest::keyClick(shown.view.get(), Qt::Key_Escape);
-        QVERIFY(!shown.view->LayingCable());
+        QVERIFY(!shown.view->ArmedTool());
         QCOMPARE(shown.doc.GetEditTool(), excommand::kSelectTool);
         QCOMPARE(shown.doc.GetElementCount(), std::size_t(1));
         QVERIFY(!shown.doc.IsModified());

@@ -39,8 +39,9 @@ public:
     // The tool is left or its view deactivated: whatever is under way is abandoned.
     virtual void Cancel() {}
 
-    // Left button only; other buttons do not reach the tools.
+    // The left button; of the others only the right button's press reaches the tools.
     virtual void Press(const ExToolEvent&) {}
+    virtual void RightPress(const ExToolEvent&) {}
     virtual void Move(const ExToolEvent&) {}
     virtual void Release(const ExToolEvent&) {}
     virtual void DoubleClick(const ExToolEvent&) {}

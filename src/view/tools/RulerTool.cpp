@@ -1,0 +1,86 @@
+#include "RulerTool.h"
+
+#include "ExMeasure.h"
+#include "KORVANEXDoc.h"
+#include "ToolHost.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+std::vector<CExParts*> ElementsOf(const CKORVANEXDoc& doc) {
+    std::vector<CExParts*> elements;
+    elements.reserve(doc.GetElementCount());
+    for (const auto& element : doc.Elements()) {
+        elements.push_back(element.get());
+    }
+    return elements;
+}
+
+} // namespace
+
+CRulerTool::CRulerTool(CToolHost& host) : CCreatingTool(host) {}
+
+CRulerTool::~CRulerTool() = default;
+
+int CRulerTool::CommandId() const {
+    return excommand::kRulerTool;
+}
+
+void CRulerTool::Activate() {
+    ClearSelection();
+}
+
+void CRulerTool::Cancel() {
+    m_pRuler.reset();
+    m_nNextEnd = 0;
+}
+
+void CRulerTool::Press(const ExToolEvent& event) {
+    if (!IsInside(event)) {
+        Cancel();
+        GiveUp(excommand::kSelectTool);
+        return;
+    }
+    if (!m_pRuler) {
+        m_pRuler = std::make_unique<CExMeasure>();
+        m_pRuler->SetPartsCode(excode::kMeasure);
+    }
+    const std::vector<CExParts*> elements = ElementsOf(Host().Document());
+    m_pRuler->AttachEnd(m_nNextEnd, event.point, elements);
+    if (m_nNextEnd == 0) {
+        // Until the second press the other end follows the pointer, attached to nothing.
+        m_pRuler->EndAt(1).point = event.point;
+        m_nNextEnd = 1;
+        ShowMaking();
+        return;
+    }
+    const ExPoint label = LabelSize();
+    m_pRuler->SetLabelSize(label.x, label.y);
+    Place(std::move(m_pRuler), "定規");
+}
+
+void CRulerTool::Move(const ExToolEvent& event) {
+    if (!m_pRuler) {
+        return;
+    }
+    m_pRuler->EndAt(1) = CExMeasure::End{};
+    m_pRuler->EndAt(1).point = event.point;
+    m_pRuler->SetRedrawFlag(1);
+    m_pRuler->UpdateParts();
+    m_pRuler->RecalcParts();
+    ShowMaking();
+}
+
+bool CRulerTool::Key(QKeyEvent& event) {
+    if (event.key() != Qt::Key_Escape) {
+        return false;
+    }
+    Cancel();
+    GiveUp(excommand::kSelectTool);
+    return true;
+}
+
+const CExParts* CRulerTool::Making() const {
+    return m_pRuler.get();
+}
