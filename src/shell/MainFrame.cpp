@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     BuildMenus();
     BuildToolBars();
     ConnectEditCommands();
+    ConnectCreatingCommands();
     BuildPanels();
     RestoreLayout(settings, LoadToolBarState(settings));
     resize(1024, 768);

@@ -128,6 +128,9 @@ private:
     void ConnectEditCommands();
     void UpdateEditCommandStates();
     void UpdateHistoryStates();
+    void ConnectCreatingCommands();
+    void UpdateCreatingCommandStates();
+    void OnCreatingTool(int command);
     QUndoStack* ActiveHistory() const;
     void OnImportImage();
     void ShowImportFailure(const char* message, const QString& fileName, const QString& reason);

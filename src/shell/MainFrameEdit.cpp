@@ -121,6 +121,7 @@ void CMainFrame::UpdateEditCommandStates() {
     Action(QStringLiteral("partsDelete"))->setEnabled(view && view->CanDelete());
     Action(QStringLiteral("partsProperties"))->setEnabled(view && tool == excommand::kSelectTool);
     UpdateHistoryStates();
+    UpdateCreatingCommandStates();
 }
 
 // The picture is decoded here, once; the drawing keeps its own copy of the pixels.

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QMdiArea>
@@ -338,7 +339,7 @@ private slots:
         QVERIFY(frame.Action(QStringLiteral("imageImport"))->isEnabled());
         QVERIFY(frame.Action(QStringLiteral("partsProperties"))->isEnabled());
         for (const char* name :
-             {"filePrint", "partsDelete", "textTool", "cableLan", "bringToFront", "copyParts"}) {
+             {"filePrint", "partsDelete", "textTool", "bringToFront", "copyParts"}) {
             QAction* action = frame.Action(QLatin1String(name));
             QVERIFY2(action, name);
             QVERIFY2(!action->isEnabled(), name);
@@ -347,6 +348,43 @@ private slots:
                  QStringLiteral("作図環境設定..."));
         QVERIFY(frame.Action(QStringLiteral("partsListLayout"))->isEnabled());
         QVERIFY(!frame.Action(QStringLiteral("helpHomePage"))->isVisible());
+    }
+
+    void theAreaNoticeComesFirstUntilTurnedOffAndASecondPressGivesAToolUp() {
+        CMainFrame frame;
+        frame.NewDocument();
+        frame.SetAreaAttention(true);
+        CKORVANEXView* view = frame.ActiveView();
+        QAction* area = frame.Action(QStringLiteral("areaTool"));
+        int notices = 0;
+        auto answerNotice = [&] {
+            auto* notice = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(notice);
+            ++notices;
+            QCOMPARE(notice->windowTitle(), QStringLiteral("注意"));
+            notice->findChild<QCheckBox*>(QStringLiteral("dontShow"))->setChecked(true);
+            notice->accept();
+        };
+        QTimer::singleShot(50, answerNotice);
+        area->trigger();
+        QCOMPARE(notices, 1);
+        QVERIFY(!frame.AreaAttention());
+        QCOMPARE(view->GetEditState(), 3);
+        QVERIFY(area->isChecked());
+        area->trigger();
+        QCOMPARE(view->ArmedTool(), nullptr);
+        QVERIFY(!area->isChecked());
+        area->trigger();
+        QCOMPARE(notices, 1);
+        QCOMPARE(view->GetEditState(), 3);
+
+        // The ruler takes over from the area, and a second press of it gives it up.
+        QAction* ruler = frame.Action(QStringLiteral("rulerTool"));
+        ruler->trigger();
+        QCOMPARE(view->GetEditState(), 2);
+        QVERIFY(!area->isChecked());
+        ruler->trigger();
+        QCOMPARE(view->GetEditState(), 0);
     }
 
     void aDrawingFileDroppedOnTheWindowOpens() {
