@@ -61,6 +61,18 @@ constexpr ExPoint kB{1400000, 1000000};
 constexpr ExPoint kC{1400000, 1300000};
 constexpr ExPoint kD{1000000, 1300000};
 
+// Pixels of an area's green hatching within a rectangle of a picture of the window.
+int HatchedPixels(const QImage& picture, const QRect& rect) {
+    int hatched = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            hatched += pixel.green() > pixel.red() + 60 && pixel.green() > pixel.blue() + 60;
+        }
+    }
+    return hatched;
+}
+
 // What the window paints again, event by event.
 struct PaintedRegion : QObject {
     QRegion painted;
@@ -139,10 +151,15 @@ private slots:
         QCOMPARE(creating.view->GetEditState(), 3);
         creating.ClickOut({kA, kB, kC});
         creating.MoveTo(kD);
+        QTest::qWait(20);
+        const QRect inside = QRect(creating.At(kA), creating.At(kC)).normalized();
+        QVERIFY2(HatchedPixels(creating.Surface()->grab().toImage(), inside) > 100,
+                 "the area is shown while it is clicked out");
         creating.RightClick(kD);
         QCOMPARE(creating.doc.GetElementCount(), std::size_t(1));
         auto* area = dynamic_cast<CExArea*>(creating.Last());
         QVERIFY(area);
+        QCOMPARE(creating.doc.SelectionList(), std::vector<CExParts*>{area});
         QCOMPARE(area->GetPartsCode(), excode::kArea);
         QCOMPARE(area->Points(), creating.Pressed({kA, kB, kC, kD}));
         QCOMPARE(creating.history.undoText(), QStringLiteral("面積"));

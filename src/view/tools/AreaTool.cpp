@@ -18,6 +18,9 @@ int CAreaTool::CommandId() const {
 void CAreaTool::Activate() {
     ClearSelection();
     m_pArea = std::make_unique<CExArea>();
+    // An area shows its polygon only while selected; it joins the drawing's selection when
+    // it is placed.
+    m_pArea->SetSelectFlag(1);
 }
 
 void CAreaTool::Cancel() {

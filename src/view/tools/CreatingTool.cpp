@@ -71,6 +71,7 @@ void CCreatingTool::ShowMaking() {
 void CCreatingTool::Place(std::unique_ptr<CExParts> element, const char* stepName) {
     CKORVANEXDoc& doc = Host().Document();
     CExEditRecorder recorder(doc, stepName);
+    element->SetSelectFlag(0);
     CExParts* placed = recorder.Add(std::move(element));
     placed->SetRedrawFlag(1);
     placed->UpdateParts();
