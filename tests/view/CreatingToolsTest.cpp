@@ -2,29 +2,18 @@
 #include "ExMeasure.h"
 #include "ExWiringParts.h"
 #include "KORVANEXView.h"
-#include "support/ShownView.h"
+#include "support/EditedView.h"
 #include "support/ViewFixtures.h"
 #include "tools/ArmedTools.h"
 #include "tools/EditTool.h"
 
-#include <QPaintEvent>
 #include <QTest>
-#include <QUndoStack>
 
 namespace {
 
 // A drawing shown with a history, with a creating tool armed by its command.
-struct Creating : Shown {
-    QUndoStack history;
-
-    void Start() {
-        Show();
-        view->SetUndoStack(&history);
-        QTest::qWait(20);
-    }
+struct Creating : Edited {
     void Arm(int command) { view->ArmTool(CreateArmedTool(command, *view)); }
-    QPoint At(ExPoint drawing) const { return view->Geometry().DrawingToPixel(drawing); }
-    QWidget* Surface() const { return view->viewport(); }
     void Press(ExPoint drawing) { QTest::mousePress(Surface(), Qt::LeftButton, {}, At(drawing)); }
     void Release(ExPoint drawing) {
         QTest::mouseRelease(Surface(), Qt::LeftButton, {}, At(drawing));
@@ -72,17 +61,6 @@ int HatchedPixels(const QImage& picture, const QRect& rect) {
     }
     return hatched;
 }
-
-// What the window paints again, event by event.
-struct PaintedRegion : QObject {
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
-    }
-};
 
 } // namespace
 

@@ -1,45 +1,22 @@
 #include "ExEdit.h"
 #include "ExRulerFollow.h"
 #include "KORVANEXView.h"
+#include "support/EditedView.h"
 #include "support/PlacedParts.h"
 #include "support/RecordIO.h"
 #include "support/RecordingServices.h"
-#include "support/ShownView.h"
 #include "support/ViewFixtures.h"
 #include "tools/EditTool.h"
 
-#include <QPaintEvent>
 #include <QTest>
-#include <QUndoStack>
 
 namespace {
 
 constexpr ExColor kRed = 0x0000FF;
 constexpr ExColor kBlue = 0xFF0000;
 
-// A document shown with a history, as the drawing's window gives it.
-struct Editing : Shown {
-    QUndoStack history;
-
-    void Start() {
-        Show();
-        view->SetUndoStack(&history);
-        QTest::qWait(20);
-    }
-    QPoint At(ExPoint drawing) const { return view->Geometry().DrawingToPixel(drawing); }
-    QWidget* Surface() const { return view->viewport(); }
+struct Editing : Edited {
     std::vector<CExParts*> Selected() const { return doc.SelectionList(); }
-};
-
-// What the window paints again, event by event.
-struct PaintedRegion : QObject {
-    QRegion painted;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
-    }
 };
 
 // A tool a command would arm: it counts what reaches it and is done after one press.

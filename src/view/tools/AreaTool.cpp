@@ -5,8 +5,6 @@
 #include "KORVANEXDoc.h"
 #include "ToolHost.h"
 
-#include <QKeyEvent>
-
 CAreaTool::CAreaTool(CToolHost& host) : CCreatingTool(host) {}
 
 CAreaTool::~CAreaTool() = default;
@@ -55,15 +53,6 @@ void CAreaTool::Move(const ExToolEvent& event) {
     m_pArea->SetLastPoint(event.point);
     m_pArea->UpdateParts();
     ShowMaking();
-}
-
-bool CAreaTool::Key(QKeyEvent& event) {
-    if (event.key() != Qt::Key_Escape) {
-        return false;
-    }
-    Cancel();
-    GiveUp(excommand::kSelectTool);
-    return true;
 }
 
 const CExParts* CAreaTool::Making() const {

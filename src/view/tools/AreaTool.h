@@ -21,7 +21,6 @@ public:
     void Press(const ExToolEvent& event) override;
     void RightPress(const ExToolEvent& event) override;
     void Move(const ExToolEvent& event) override;
-    bool Key(QKeyEvent& event) override;
 
 protected:
     const CExParts* Making() const override;

@@ -5,8 +5,6 @@
 #include "KORVANEXDoc.h"
 #include "ToolHost.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 // The command a dropped library cable answers to: it is none of the three armed kinds.
@@ -83,15 +81,6 @@ void CCableTool::Move(const ExToolEvent& event) {
     m_pCable->UpdateParts();
     m_pCable->RecalcParts();
     ShowMaking();
-}
-
-bool CCableTool::Key(QKeyEvent& event) {
-    if (event.key() != Qt::Key_Escape) {
-        return false;
-    }
-    Cancel();
-    GiveUp(excommand::kSelectTool);
-    return true;
 }
 
 const CExParts* CCableTool::Making() const {

@@ -25,7 +25,6 @@ public:
     void Press(const ExToolEvent& event) override;
     void RightPress(const ExToolEvent& event) override;
     void Move(const ExToolEvent& event) override;
-    bool Key(QKeyEvent& event) override;
 
     // The cable kind (1 telephone, 2 LAN, 3 power) of a cable command; 0 for other commands.
     static int KindOfCommand(int command);

@@ -9,6 +9,7 @@
 #include "ToolHost.h"
 #include "ViewGeometry.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -37,6 +38,15 @@ void CCreatingTool::DrawOverlay(QPainter& painter) const {
     CQtPainterDC dc(painter, Host().Geometry().ViewToPixelTransform());
     // Drawing only reads the element; the drawing interface is not const.
     const_cast<CExParts*>(making)->DrawParts(&dc);
+}
+
+bool CCreatingTool::Key(QKeyEvent& event) {
+    if (event.key() != Qt::Key_Escape) {
+        return false;
+    }
+    Cancel();
+    GiveUp(excommand::kSelectTool);
+    return true;
 }
 
 bool CCreatingTool::IsInside(const ExToolEvent& event) const {

@@ -14,6 +14,8 @@ class CCreatingTool : public CEditTool {
 public:
     using CEditTool::CEditTool;
 
+    // Escape gives up what is being made.
+    bool Key(QKeyEvent& event) override;
     QCursor Cursor() const override { return Qt::CrossCursor; }
     QRect OverlayRect() const override;
     void DrawOverlay(QPainter& painter) const override;

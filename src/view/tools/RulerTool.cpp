@@ -4,8 +4,6 @@
 #include "KORVANEXDoc.h"
 #include "ToolHost.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 std::vector<CExParts*> ElementsOf(const CKORVANEXDoc& doc) {
@@ -70,15 +68,6 @@ void CRulerTool::Move(const ExToolEvent& event) {
     m_pRuler->UpdateParts();
     m_pRuler->RecalcParts();
     ShowMaking();
-}
-
-bool CRulerTool::Key(QKeyEvent& event) {
-    if (event.key() != Qt::Key_Escape) {
-        return false;
-    }
-    Cancel();
-    GiveUp(excommand::kSelectTool);
-    return true;
 }
 
 const CExParts* CRulerTool::Making() const {

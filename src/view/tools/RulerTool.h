@@ -20,7 +20,6 @@ public:
     void Cancel() override;
     void Press(const ExToolEvent& event) override;
     void Move(const ExToolEvent& event) override;
-    bool Key(QKeyEvent& event) override;
 
 protected:
     const CExParts* Making() const override;
