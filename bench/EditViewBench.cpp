@@ -1,69 +1,13 @@
 // What a user feels while editing a large drawing: one step of dragging a selected part with the
 // repaint of the window that follows, at 1 000 and at 100 000 parts.
 
-#include "DrawingDecision.h"
-#include "ExAppServices.h"
 #include "ExEdit.h"
-#include "ExGeneralParts.h"
-#include "ExHeadlessView.h"
 #include "ExMoveDrag.h"
-#include "KORVANEXDoc.h"
-#include "ViewGeometry.h"
-#include "ViewRenderer.h"
-#include "support/TwentyLineShape.h"
+#include "support/ViewScene.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-#include <random>
-#include <string>
-
 namespace {
-
-constexpr QSize kClient(1920, 1080);
-constexpr int kMapWidth = 50;
-constexpr int kMapHeight = 28;
-constexpr int kScale = 100;
-
-struct Scene {
-    CKORVANEXDoc doc;
-    CExHeadlessView context{kScale, kMapWidth, kMapHeight, 96};
-    CViewGeometry geometry;
-    ExGridLayout grid;
-    CViewRenderer renderer;
-    ExPaintSwitches switches;
-    bool recalcAll = true;
-
-    explicit Scene(int parts) {
-        const std::string shape = TwentyLineShape();
-        std::mt19937 random(7);
-        std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
-        std::uniform_int_distribution<int> y(20000, kMapHeight * 100000 - 20000);
-        for (int i = 0; i < parts; ++i) {
-            auto part = std::make_unique<CExGeneralParts>();
-            part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
-            part->SetWidth(30000);
-            part->SetHeight(30000);
-            part->SetPosition(x(random), y(random));
-            doc.AddElement(std::move(part));
-        }
-        geometry.SetDpi(96);
-        geometry.SetViewScale(kScale);
-        geometry.SetMapSize(kMapWidth, kMapHeight);
-        geometry.SetClientSize(kClient);
-        geometry.Layout();
-        grid = ExGridLayout::Compute(kScale, geometry, ExDrawingDefaults{});
-        renderer.CreateLayers(geometry, 1.0);
-        switches.decision = CExDrawingDecision::ForView(excommand::kLayoutView, true, true);
-        switches.showGrid = false;
-        Render();
-    }
-
-    void Render() {
-        ExActiveViewScope active(&context);
-        renderer.Render(doc, geometry, grid, switches, recalcAll);
-    }
-};
 
 // One pointer step of a move drag of the middle part, then the paint that shows it.
 void BM_DragStepAndRepaint(benchmark::State& state) {

@@ -1,14 +1,7 @@
 // Painting a large drawing into a view's layers, against the least any painting of the same
 // lines could cost: a bare QPainter loop over the lines the parts keep.
 
-#include "DrawingDecision.h"
-#include "ExAppServices.h"
-#include "ExGeneralParts.h"
-#include "ExHeadlessView.h"
-#include "KORVANEXDoc.h"
-#include "ViewGeometry.h"
-#include "ViewRenderer.h"
-#include "support/TwentyLineShape.h"
+#include "support/ViewScene.h"
 
 #include <QImage>
 #include <QPainter>
@@ -23,57 +16,6 @@
 #include <string>
 
 namespace {
-
-constexpr QSize kClient(1920, 1080);
-// 50 m × 28 m at 1/100 fills the client.
-constexpr int kMapWidth = 50;
-constexpr int kMapHeight = 28;
-constexpr int kScale = 100;
-
-// A drawing of general parts scattered over the sheet, painted by a view of the full client.
-struct Scene {
-    CKORVANEXDoc doc;
-    CExHeadlessView context;
-    CViewGeometry geometry;
-    ExGridLayout grid;
-    CViewRenderer renderer;
-    ExPaintSwitches switches;
-    bool recalcAll = true;
-
-    explicit Scene(int parts, int scale = kScale, const ExDrawingDefaults& defaults = {})
-        : context(scale, kMapWidth, kMapHeight, 96) {
-        const std::string shape = TwentyLineShape();
-        std::mt19937 random(7);
-        std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
-        std::uniform_int_distribution<int> y(20000, kMapHeight * 100000 - 20000);
-        std::uniform_int_distribution<int> angle(0, 359);
-        for (int i = 0; i < parts; ++i) {
-            auto part = std::make_unique<CExGeneralParts>();
-            part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
-            part->SetWidth(30000);
-            part->SetHeight(30000);
-            part->SetPosition(x(random), y(random));
-            part->SetAngle(angle(random));
-            part->SetColor(ExRgb(i % 200, (i / 7) % 200, 90));
-            doc.AddElement(std::move(part));
-        }
-        geometry.SetDpi(96);
-        geometry.SetViewScale(scale);
-        geometry.SetMapSize(kMapWidth, kMapHeight);
-        geometry.SetClientSize(kClient);
-        geometry.Layout();
-        grid = ExGridLayout::Compute(scale, geometry, defaults);
-        renderer.CreateLayers(geometry, 1.0);
-        switches.decision = CExDrawingDecision::ForView(excommand::kLayoutView, true, true);
-        switches.showGrid = false;
-        Render();
-    }
-
-    void Render() {
-        ExActiveViewScope active(&context);
-        renderer.Render(doc, geometry, grid, switches, recalcAll);
-    }
-};
 
 Scene& SharedScene(int parts) {
     static std::unique_ptr<Scene> scene;
