@@ -32,7 +32,7 @@ void CExStringParts::MakeCharacters() {
         const unsigned char first = byteAt(i);
         unsigned code = first;
         int halfWidth = 1;
-        if ((first >= 0x81 && first <= 0xA0) || first >= 0xE0) {
+        if (IsLeadByte(first)) {
             code = first * 256u + byteAt(i + 1);
             halfWidth = 0;
             i += 2;

@@ -35,6 +35,10 @@ public:
     int CalcHandleRects() override;
     void CalcExtent() override;
 
+    // Whether a byte starts a double-byte character in the text's layout.
+    static bool IsLeadByte(unsigned char byte) {
+        return (byte >= 0x81 && byte <= 0xA0) || byte >= 0xE0;
+    }
     // Rebuilds the characters from the text with the installed font.
     void MakeCharacters();
     // pos < 0 replaces the whole text; 0..length inserts before byte pos. 1 when changed.
