@@ -25,6 +25,7 @@ inline constexpr int kBringForward = 32821;
 inline constexpr int kBringToFront = 32822;
 inline constexpr int kSendBackward = 32823;
 inline constexpr int kSendToBack = 32824;
+inline constexpr int kTextTool = 33006;
 inline constexpr int kRulerTool = 33007;
 inline constexpr int kAreaTool = 33008;
 inline constexpr int kCablePhone = 32935;

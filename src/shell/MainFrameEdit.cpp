@@ -7,6 +7,7 @@
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
 #include "MainFrame.h"
+#include "tools/TextTool.h"
 
 #include <QAction>
 #include <QDir>
@@ -94,6 +95,19 @@ void CMainFrame::ConnectEditCommands() {
             OnActiveView([command](CKORVANEXView& view) { view.OnZOrder(command); });
         });
     }
+    // Text input takes the keyboard at once; while it waits for its first character the
+    // command does nothing.
+    QAction* text = Action(QStringLiteral("textTool"));
+    text->setCheckable(true);
+    connect(text, &QAction::triggered, this, [this] {
+        OnActiveView([](CKORVANEXView& view) {
+            if (view.GetEditState() != CTextTool::kWaitingState) {
+                view.ArmTool(std::make_unique<CTextTool>(view));
+            }
+            view.setFocus(Qt::OtherFocusReason);
+        });
+        UpdateEditCommandStates();
+    });
     QAction* import = Action(QStringLiteral("imageImport"));
     import->setStatusTip(QStringLiteral("画像を取り込みます"));
     connect(import, &QAction::triggered, this, &CMainFrame::OnImportImage);
@@ -113,6 +127,11 @@ void CMainFrame::UpdateEditCommandStates() {
     Action(QStringLiteral("selectTool"))->setChecked(view && tool == excommand::kSelectTool);
     Action(QStringLiteral("panTool"))->setChecked(view && tool == excommand::kPanTool);
     Action(QStringLiteral("zoomTool"))->setChecked(view && tool == excommand::kZoomTool);
+    const CEditTool* armed = view ? view->ArmedTool() : nullptr;
+    Action(QStringLiteral("textTool"))
+        ->setEnabled(view && view->Document().Selection().Count() < 2);
+    Action(QStringLiteral("textTool"))
+        ->setChecked(armed && armed->CommandId() == excommand::kTextTool);
     for (const char* name : {"bringToFront", "bringForward", "sendToBack", "sendBackward"}) {
         Action(QLatin1String(name))->setEnabled(view && view->CanZOrder());
     }

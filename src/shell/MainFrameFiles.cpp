@@ -15,9 +15,17 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include <filesystem>
+
+namespace {
+
+// How long a view's note stays on the status bar.
+constexpr int kStatusMessageMs = 8000;
+
+} // namespace
 
 QString CMainFrame::NextUntitledTitle() {
     QString title;
@@ -44,6 +52,8 @@ CChildFrame* CMainFrame::AddChild(CChildFrame* child) {
         UpdateTitle();
         UpdateCommandStates();
     });
+    connect(&child->View(), &CKORVANEXView::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); });
     connect(&child->History(), &QUndoStack::indexChanged, this, [this, child] {
         if (ActiveChild() == child) {
             UpdateTitle();

@@ -137,6 +137,8 @@ public:
     void CaptureMouse(bool capture) override;
     void ScrollByPixels(QPoint delta) override;
     void SetToolCursor(const QCursor& cursor) override;
+    void UpdateInputMethod() override;
+    void ShowStatusMessage(const QString& text) override;
     void ZoomToDrawingRect(const ExRect& drawing) override;
     void ZoomInAt(ExPoint drawing) override;
     void ShowProperties() override { OnProperties(); }
@@ -159,6 +161,8 @@ signals:
     void commandStateChanged();
     // The view changed the drawing's elements.
     void documentChanged();
+    // A short note for the status bar.
+    void statusMessage(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -171,6 +175,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -9,6 +9,8 @@
 #include "tools/EditTool.h"
 #include "tools/ModeTools.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -75,6 +77,9 @@ void CKORVANEXView::ArmTool(std::unique_ptr<CEditTool> tool) {
     CancelTool();
     m_pArmedTool = std::move(tool);
     m_pArmedTool->Activate();
+    // A tool that takes text takes it from the input method too.
+    setAttribute(Qt::WA_InputMethodEnabled,
+                 m_pArmedTool && m_pArmedTool->InputMethodQuery(Qt::ImEnabled).toBool());
     viewport()->setCursor(m_pArmedTool->Cursor());
     emit commandStateChanged();
 }
@@ -84,6 +89,7 @@ void CKORVANEXView::FinishTool() {
         return;
     }
     m_retiredTools.push_back(std::move(m_pArmedTool));
+    setAttribute(Qt::WA_InputMethodEnabled, false);
     QMetaObject::invokeMethod(
         this, [this] { m_retiredTools.clear(); }, Qt::QueuedConnection);
     viewport()->setCursor(Tool().Cursor());
@@ -127,6 +133,16 @@ void CKORVANEXView::ScrollByPixels(QPoint delta) {
 
 void CKORVANEXView::SetToolCursor(const QCursor& cursor) {
     viewport()->setCursor(cursor);
+}
+
+void CKORVANEXView::UpdateInputMethod() {
+    if (hasFocus()) {
+        QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle | Qt::ImAnchorRectangle);
+    }
+}
+
+void CKORVANEXView::ShowStatusMessage(const QString& text) {
+    emit statusMessage(text);
 }
 
 // The rectangle fills the window: the divisor is the larger of its width and height over the
@@ -284,6 +300,19 @@ void CKORVANEXView::inputMethodEvent(QInputMethodEvent* event) {
     } catch (...) {
         ReportCaughtException();
     }
+}
+
+// The tool answers in client pixels; the input method asks in the view's own.
+QVariant CKORVANEXView::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const CEditTool* tool = m_pArmedTool ? m_pArmedTool.get() : m_pTool.get();
+    QVariant answer = tool ? tool->InputMethodQuery(query) : QVariant();
+    if (!answer.isValid()) {
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
+    if (answer.typeId() == QMetaType::QRect) {
+        return answer.toRect().translated(viewport()->pos());
+    }
+    return answer;
 }
 
 void CKORVANEXView::focusOutEvent(QFocusEvent* event) {

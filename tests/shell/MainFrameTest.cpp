@@ -338,8 +338,7 @@ private slots:
         // Properties with nothing selected says so rather than staying grey.
         QVERIFY(frame.Action(QStringLiteral("imageImport"))->isEnabled());
         QVERIFY(frame.Action(QStringLiteral("partsProperties"))->isEnabled());
-        for (const char* name :
-             {"filePrint", "partsDelete", "textTool", "bringToFront", "copyParts"}) {
+        for (const char* name : {"filePrint", "partsDelete", "bringToFront", "copyParts"}) {
             QAction* action = frame.Action(QLatin1String(name));
             QVERIFY2(action, name);
             QVERIFY2(!action->isEnabled(), name);

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QPoint>
 #include <QRect>
+#include <QVariant>
 
 class CToolHost;
 class QInputMethodEvent;
@@ -48,6 +49,9 @@ public:
     // True when the tool used the key.
     virtual bool Key(QKeyEvent&) { return false; }
     virtual void InputMethod(QInputMethodEvent&) {}
+    // What the input method asks of a tool that takes text (rectangles in client pixels); an
+    // invalid value leaves the answer to the view.
+    virtual QVariant InputMethodQuery(Qt::InputMethodQuery) const { return {}; }
 
     virtual QCursor Cursor() const { return Qt::ArrowCursor; }
     // Whether the selected parts show their handles while this tool is current.

@@ -11,6 +11,7 @@ class CExViewContext;
 class CKORVANEXDoc;
 class CViewGeometry;
 class QCursor;
+class QString;
 
 // What an editing tool may ask of the view it works in. The view implements it; tool tests
 // implement it without a window.
@@ -40,6 +41,10 @@ public:
     // the bottom); axes that fit in the window stay put.
     virtual void ScrollByPixels(QPoint delta) = 0;
     virtual void SetToolCursor(const QCursor& cursor) = 0;
+    // The tool's text input point moved: the input method places its window again.
+    virtual void UpdateInputMethod() = 0;
+    // A short note on the status bar.
+    virtual void ShowStatusMessage(const QString& text) = 0;
 
     // Zooms so that a drawing rectangle fills the window, or one step in at a drawing point.
     virtual void ZoomToDrawingRect(const ExRect& drawing) = 0;

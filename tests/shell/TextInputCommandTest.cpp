@@ -1,0 +1,104 @@
+#include "ChildFrame.h"
+#include "Cp932.h"
+#include "ExStringParts.h"
+#include "ExTextInput.h"
+#include "KORVANEXDoc.h"
+#include "KORVANEXView.h"
+#include "MainFrame.h"
+#include "tools/TextTool.h"
+
+#include <QAction>
+#include <QInputMethodEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace {
+
+// A main window with one drawing, shown as the user has it.
+struct Window {
+    CMainFrame frame;
+    CChildFrame* child = nullptr;
+
+    void Open() {
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        child = frame.NewDocument();
+        QTest::qWait(20);
+    }
+    CKORVANEXView& View() const { return child->View(); }
+    CKORVANEXDoc& Doc() const { return child->Document(); }
+    QAction* Action(const char* name) const { return frame.Action(QLatin1String(name)); }
+    void Commit(const QString& text) const {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(&View(), &event);
+    }
+    CExStringParts* AddText(const char* utf8, int angle) const {
+        ExActiveViewScope active(&View());
+        auto text = CExTextInput::NewText({1000000, 1000000});
+        text->InsertString(*cp932::FromUtf8(utf8), -1);
+        text->SetAngle(angle);
+        text->UpdateParts();
+        text->RecalcParts();
+        return static_cast<CExStringParts*>(Doc().AddElement(std::move(text)));
+    }
+};
+
+} // namespace
+
+class TextInputCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
+        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-TEST"));
+        QSettings().clear();
+    }
+
+    void theButtonArmsTheToolShowsPressedAndIsOffForSeveralParts() {
+        Window window;
+        window.Open();
+        QAction* text = window.Action("textTool");
+        QVERIFY(text->isEnabled());
+        QVERIFY(!text->isChecked());
+        text->trigger();
+        QCOMPARE(window.View().GetEditState(), CTextTool::kWaitingState);
+        QVERIFY(text->isChecked());
+        QVERIFY(window.View().hasFocus());
+        // While it waits for the first character the command does nothing.
+        const CEditTool* armed = window.View().ArmedTool();
+        text->trigger();
+        QCOMPARE(window.View().ArmedTool(), armed);
+        QVERIFY(text->isChecked());
+        QTest::keyClick(&window.View(), Qt::Key_Escape);
+        QVERIFY(!text->isChecked());
+
+        CExParts* first = window.AddText("A", 0);
+        CExParts* second = window.AddText("B", 0);
+        window.Doc().Selection().Select(first);
+        window.Doc().Selection().Add(second);
+        window.View().SelectionChanged();
+        QVERIFY(!text->isEnabled());
+    }
+
+    void aRefusedCharacterIsExplainedOnTheStatusBar() {
+        Window window;
+        window.Open();
+        window.Action("textTool")->trigger();
+        window.Commit(QStringLiteral("😀"));
+        QCOMPARE(window.frame.statusBar()->currentMessage(),
+                 QStringLiteral("「😀」はシフトJISにない文字のため入力できません。"));
+        QCOMPARE(window.Doc().GetElementCount(), std::size_t(0));
+    }
+};
+
+QTEST_MAIN(TextInputCommandTest)
+#include "TextInputCommandTest.moc"
