@@ -127,6 +127,8 @@ bool CChildFrame::SaveTo(const QString& fileName) {
                                  ExMessageButtons::Ok);
         return false;
     }
+    // A text being typed is saved as it will stay, turned back and on the history.
+    m_pView->CancelTool();
     m_pView->FillViewSettings(m_pDoc->ViewSettings());
     // Which elements are on the sheet is a question for this drawing's view.
     ExActiveViewScope converting(m_pView);
@@ -144,6 +146,7 @@ bool CChildFrame::SaveTo(const QString& fileName) {
 }
 
 bool CChildFrame::QuerySave() {
+    m_pView->CancelTool();
     if (!m_pDoc->IsModified()) {
         return true;
     }

@@ -41,7 +41,10 @@ void CMainFrame::BuildEditMenu() {
     QAction* undo = AddAction(menu, QStringLiteral("editUndo"),
                               HistoryText(QStringLiteral("元に戻す"), 'U', {}),
                               QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // What a tool has under way is finished first: typing that has not ended yet is the step
+    // the user means to take back.
     connect(undo, &QAction::triggered, this, [this] {
+        OnActiveView([](CKORVANEXView& view) { view.CancelTool(); });
         if (QUndoStack* history = ActiveHistory()) {
             history->undo();
         }
@@ -51,6 +54,7 @@ void CMainFrame::BuildEditMenu() {
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(redo, &QAction::triggered, this, [this] {
+        OnActiveView([](CKORVANEXView& view) { view.CancelTool(); });
         if (QUndoStack* history = ActiveHistory()) {
             history->redo();
         }

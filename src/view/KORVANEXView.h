@@ -110,6 +110,10 @@ public:
     const CEditTool* ArmedTool() const { return m_pArmedTool.get(); }
     // The editing state of the current tool (0 select, 4 zoom, 5 pan, …).
     int GetEditState() const;
+    // Ends what the current tool has under way; an armed tool is done. Whatever changes or saves
+    // the whole drawing (undo, redo, saving) calls it first, so that no half-made edit is caught
+    // in between.
+    void CancelTool();
     // Where the view's finished edits go; the drawing's window owns it.
     void SetUndoStack(QUndoStack* stack) { m_pUndoStack = stack; }
     QUndoStack* UndoStack() const { return m_pUndoStack; }
@@ -200,7 +204,6 @@ private:
     void TellDragHint(QDropEvent* event, ExDocUpdate::Kind kind);
     CEditTool& Tool();
     void SwitchTool(int command);
-    void CancelTool();
     void RefreshSelection();
     bool HandleViewKey(int key);
 

@@ -59,6 +59,7 @@ void CKORVANEXView::OnWiringView() {
 }
 
 void CKORVANEXView::OnMapSize() {
+    CancelTool();
     CExDocMapSizeDialog dialog(m_doc, {m_settings.mapWidth, m_settings.mapHeight},
                                m_settings.viewScale, this);
     if (dialog.exec() == QDialog::Accepted) {

@@ -47,6 +47,7 @@ bool CKORVANEXView::DropLibraryPart(const CExParts& prototype, QPoint screen) {
     if (point.x < 0 || point.y < 0 || point.x > sheet.x || point.y > sheet.y) {
         return false;
     }
+    CancelTool();
     std::unique_ptr<CExParts> element = CreateLibraryElement(prototype, point);
     if (!element) {
         // The cable tool lays the rest; a drawing saved meanwhile keeps its own tool.

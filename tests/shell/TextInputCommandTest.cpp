@@ -89,6 +89,40 @@ private slots:
         QVERIFY(!text->isEnabled());
     }
 
+    void undoWhileTypingTakesBackWhatIsBeingTyped() {
+        Window window;
+        window.Open();
+        window.Action("textTool")->trigger();
+        window.Commit(QStringLiteral("会議室"));
+        QTest::keyClick(&window.View(), Qt::Key_Return);
+        // The text is still selected: the second input goes on from its end.
+        window.Action("textTool")->trigger();
+        window.Commit(QStringLiteral("前"));
+        const CExParts* text = window.Doc().ElementAt(0);
+        QCOMPARE(text->GetPartsName(), *cp932::FromUtf8("会議室前"));
+        window.Action("editUndo")->trigger();
+        QCOMPARE(window.View().ArmedTool(), nullptr);
+        QCOMPARE(text->GetPartsName(), *cp932::FromUtf8("会議室"));
+        window.Action("editRedo")->trigger();
+        QCOMPARE(text->GetPartsName(), *cp932::FromUtf8("会議室前"));
+    }
+
+    void savingWhileTypingSavesTheTextTurnedBack() {
+        QTemporaryDir folder;
+        Window window;
+        window.Open();
+        CExStringParts* text = window.AddText("AB", 30);
+        window.Doc().Selection().Select(text);
+        window.Action("textTool")->trigger();
+        QCOMPARE(text->GetAngle(), 0);
+        window.Commit(QStringLiteral("C"));
+        QVERIFY(window.child->SaveTo(folder.filePath(QStringLiteral("typed.qlp"))));
+        QCOMPARE(text->GetAngle(), 30);
+        QCOMPARE(window.View().ArmedTool(), nullptr);
+        QCOMPARE(window.child->History().count(), 1);
+        QVERIFY(!window.Doc().IsModified());
+    }
+
     void aRefusedCharacterIsExplainedOnTheStatusBar() {
         Window window;
         window.Open();

@@ -4,6 +4,7 @@
 #include "ExTextInput.h"
 #include "ExVecFont.h"
 #include "KORVANEXView.h"
+#include "support/ShapeBuilder.h"
 #include "support/ShownView.h"
 
 #include <QInputMethodEvent>
@@ -278,6 +279,27 @@ private slots:
         QCOMPARE(typing.view->ArmedTool(), nullptr);
         QCOMPARE(text->GetAngle(), 90);
         QCOMPARE(typing.history.count(), 2);
+    }
+
+    // A part dropped from the library while a word is being typed comes after the word, and
+    // each goes back in its own step.
+    void aLibraryDropEndsTheInputFirst() {
+        Typing typing;
+        typing.Start();
+        typing.Arm();
+        typing.Commit(QStringLiteral("会議室"));
+        CExParts prototype;
+        const std::string shape = ShapeBuilder().FullSquare().End().Bytes();
+        prototype.LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+        prototype.SetPartsCode(70101);
+        QWidget* viewport = typing.view->viewport();
+        QVERIFY(typing.view->DropLibraryPart(prototype, viewport->mapToGlobal(QPoint(100, 100))));
+        QCOMPARE(typing.view->ArmedTool(), nullptr);
+        QCOMPARE(typing.history.count(), 2);
+        QCOMPARE(typing.doc.GetElementCount(), std::size_t(2));
+        typing.history.undo();
+        typing.history.undo();
+        QCOMPARE(typing.doc.GetElementCount(), std::size_t(0));
     }
 };
 
