@@ -114,7 +114,9 @@ ExPaintSwitches CKORVANEXView::PaintSwitches() const {
     switches.decision = CExDrawingDecision::ForView(m_doc.GetViewMode(), m_settings.showMeasure,
                                                     m_settings.showArea);
     switches.showGrid = m_settings.showGrid;
-    switches.editTool = m_doc.GetEditTool();
+    // An armed tool stands in for the mode tool here too: a text being typed shows without its
+    // frame and handles, which would hide the caret at its ends.
+    switches.editTool = m_pArmedTool ? m_pArmedTool->CommandId() : m_doc.GetEditTool();
     switches.overlay = m_pArmedTool ? m_pArmedTool.get() : m_pTool.get();
     return switches;
 }

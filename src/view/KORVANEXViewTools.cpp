@@ -81,6 +81,7 @@ void CKORVANEXView::ArmTool(std::unique_ptr<CEditTool> tool) {
     setAttribute(Qt::WA_InputMethodEnabled,
                  m_pArmedTool && m_pArmedTool->InputMethodQuery(Qt::ImEnabled).toBool());
     viewport()->setCursor(m_pArmedTool->Cursor());
+    RefreshSelection();
     emit commandStateChanged();
 }
 
@@ -94,6 +95,7 @@ void CKORVANEXView::FinishTool() {
         this, [this] { m_retiredTools.clear(); }, Qt::QueuedConnection);
     viewport()->setCursor(Tool().Cursor());
     RefreshOverlay();
+    RefreshSelection();
     emit commandStateChanged();
 }
 

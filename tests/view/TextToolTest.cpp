@@ -200,6 +200,30 @@ private slots:
         QCOMPARE(text->GetAngle(), 30);
     }
 
+    // The caret stands on the frame at either end of the line: the frame waits until input ends.
+    void theTextBeingTypedShowsWithoutItsFrameAndHandles() {
+        Typing typing;
+        typing.Start();
+        typing.AddText("AB", {1250000, 1250000}, 0);
+        const auto showsRotationHandle = [&] {
+            const QImage picture = typing.view->viewport()->grab().toImage();
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    if ((picture.pixel(x, y) & 0xFFFFFF) == 0x00FF00) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        typing.view->RedrawAll();
+        QVERIFY(showsRotationHandle());
+        typing.Arm();
+        QVERIFY(!showsRotationHandle());
+        typing.Key(Qt::Key_Return);
+        QVERIFY(showsRotationHandle());
+    }
+
     void aTypedWordComesBackOutInOneStep() {
         Typing typing;
         typing.Start();
