@@ -48,9 +48,12 @@ CChildFrame::CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileN
     UpdateTitle();
 }
 
-// The view observes the document: it goes first.
+// The view observes the document: it goes first. The history goes before the document its steps
+// refer to, and silently: what listens to it (this frame, the main window) may be half gone.
 CChildFrame::~CChildFrame() {
     delete m_pView;
+    m_pHistory->blockSignals(true);
+    delete m_pHistory;
 }
 
 void CChildFrame::UpdateTitle() {
