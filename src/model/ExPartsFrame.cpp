@@ -183,6 +183,9 @@ int CExParts::CalcVertexHandles() {
         m_arVertexRect[index] = RectAround(line.viewStart, kVertexGripHalfSize);
         m_arVertex[index + 1] = line.viewEnd;
     }
+    // The slot after the last vertex gets a grip too: it is the last point of an open line (a
+    // cable), which is dragged and removed like any other.
+    m_arVertexRect[count] = RectAround(m_arVertex[count], kVertexGripHalfSize);
     m_nVertexCount = static_cast<int>(count);
     return 1;
 }

@@ -212,6 +212,8 @@ TEST(ExPartsVertices, EachLineStartIsAGripAndTheLastEndFollows) {
     EXPECT_EQ(part.VertexPoints()[1], (ExPoint{256, -256}));
     EXPECT_EQ(part.VertexPoints()[4], (ExPoint{-256, -256}));
     EXPECT_EQ(part.VertexRects()[1], (ExRect{51, -461, 461, -51}));
+    EXPECT_EQ(part.VertexRects()[4], (ExRect{-461, -461, -51, -51}))
+        << "the point after the last line has a grip, for open lines";
 
     CExParts empty;
     EXPECT_EQ(empty.CalcVertexHandles(), 0);
