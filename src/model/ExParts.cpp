@@ -283,8 +283,19 @@ void CExParts::MoveOrigin() {
                          view->ToDrawingLength(m_ptNewOrigin.y)};
     ExPoint delta = origin - m_ptPosition;
     m_ptPosition = origin;
-    const double radians = AngleRadians(360.0 - m_nRotation);
-    RotatePoint(delta, std::sin(radians), std::cos(radians));
+    // Turned back into the unrotated frame. A whole turn is none, and the result is rounded:
+    // cut, it loses a unit wherever sine or cosine fall just short of a whole number, and the
+    // shape would creep at every re-basing.
+    const auto back = static_cast<int>(((360 - std::int64_t(m_nRotation)) % 360 + 360) % 360);
+    if (back != 0) {
+        const double radians = AngleRadians(back);
+        const double sine = std::sin(radians);
+        const double cosine = std::cos(radians);
+        const double x = delta.x;
+        const double y = delta.y;
+        delta = {TruncateToInt32(std::round(x * cosine - y * sine)),
+                 TruncateToInt32(std::round(y * cosine + x * sine))};
+    }
     for (CExPartsDrawLine& line : m_lstDrawLine) {
         line.scaledStart = line.scaledStart - delta;
         line.scaledEnd = line.scaledEnd - delta;

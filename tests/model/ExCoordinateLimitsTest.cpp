@@ -152,14 +152,15 @@ const LimitCase kCases[] = {
      [](CExParts& part) { EXPECT_EQ(FirstThumbnailPoint(part), kThumbnailCorner); }},
     {"outer wall", [] { return AtTheLimits<CExOuterWallParts>(); },
      [](CExParts& part) {
-         // Moving the origin turns the step back by 360 - rotation degrees: 128 here.
+         // Moving the origin turns the step back by 360 - rotation degrees, 128 here, to the
+         // nearest unit.
          CExHeadlessView view(1, 25, 25, 2540);
          ExActiveViewScope active(&view);
          part.SetPosition(0, 0);
          part.DrawLines()[0].scaledStart = {0, 0};
          part.SetNewOrigin({1000, 0});
          part.MoveOrigin();
-         EXPECT_EQ(part.DrawLines()[0].scaledStart, (ExPoint{615, -788}));
+         EXPECT_EQ(part.DrawLines()[0].scaledStart, (ExPoint{616, -788}));
      }},
     {"room",
      [] {

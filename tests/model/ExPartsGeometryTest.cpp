@@ -239,6 +239,26 @@ TEST(ExPartsMoveOrigin, ShapeStaysWhereItWasWhileTheOriginMoves) {
         << "a move up in the drawing is a move right in the frame turned by 90 degrees";
 }
 
+TEST(ExPartsMoveOrigin, TheTurnedStepIsRoundedNotCut) {
+    CExHeadlessView view(100, 25, 25, 2540);
+    ExActiveViewScope active(&view);
+    for (const int rotation : {0, 360, 90}) {
+        SCOPED_TRACE(rotation);
+        CExParts part;
+        LoadSquare(part);
+        part.SetPosition(100000, 100000);
+        part.UpdateParts();
+        part.SetRotation(rotation);
+        const ExPoint start = part.DrawLines()[0].scaledStart;
+        part.SetNewOrigin({995, 2000}); // 500 units left, 100000 up
+        part.MoveOrigin();
+        const ExPoint moved = part.DrawLines()[0].scaledStart;
+        const ExPoint expected = rotation == 90 ? ExPoint{start.x - 100000, start.y - 500}
+                                                : start - ExPoint{-500, 100000};
+        EXPECT_EQ(moved, expected);
+    }
+}
+
 TEST(ExPartsSheet, OnlyPositionsOnTheSheetAreInTheDrawing) {
     CExHeadlessView view(100, 10, 5);
     ExActiveViewScope active(&view);
