@@ -90,6 +90,8 @@ public:
         return m_ptTick[static_cast<std::size_t>(end)];
     }
     ExPoint ViewEnd(int end) const { return m_ptViewEnd[static_cast<std::size_t>(end)]; }
+    // The mark around an end (view units), which is also where the end is picked up.
+    const ExRect& EndMark(int end) const { return m_rcEndMark[static_cast<std::size_t>(end)]; }
 
 private:
     bool ShowsTicks() const;
