@@ -110,6 +110,7 @@ void BM_AreaCornerDragStep(benchmark::State& state) {
         benchmark::DoNotOptimize(drawing.area->GetAreaText());
     }
     state.counters["pillarsInside"] = drawing.area->GetPillarCount();
+    state.counters["pillars"] = static_cast<double>(drawing.doc.Pillars().size());
 }
 BENCHMARK(BM_AreaCornerDragStep)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 

@@ -29,6 +29,11 @@ ExRect BoxOf(const std::vector<ExPoint>& points, std::size_t count) {
     return box;
 }
 
+bool Holds(const ExRect& outer, const ExRect& inner) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.bottom >= outer.bottom &&
+           inner.top <= outer.top;
+}
+
 } // namespace
 
 CExArea::CExArea() = default;
@@ -95,19 +100,65 @@ void CExArea::FindPillarsInside() {
     if (!doc) {
         return;
     }
-    for (const auto& element : doc->Elements()) {
-        const auto* pillar = dynamic_cast<const CExPillarParts*>(element.get());
-        if (!pillar || element->GetPartsCode() / 10000 != excode::kCategoryPillar) {
-            continue;
+    // Only the drawing's pillars are looked at, and a corner outside the polygon's box is out at
+    // once; while a corner is dragged, a pillar whose box sticks out is not even visited.
+    const ExRect box = m_rgnHit.GetBoundingBox();
+    if (!m_bPillarSnapshot) {
+        for (const CExParts* element : doc->Pillars()) {
+            CountIfInside(*element, box);
         }
-        const auto& lines = pillar->DrawLines();
-        if (std::all_of(lines.begin(), lines.end(), [&](const CExPartsDrawLine& line) {
-                return m_rgnHit.PtInRegion(line.viewStart);
-            })) {
-            m_lstPillar.push_back(pillar);
-            ++m_nPillarCount;
+        return;
+    }
+    for (const PillarBox& entry : m_arPillarBoxes) {
+        if (entry.box.IsEmpty() || Holds(box, entry.box)) {
+            CountIfInside(*entry.pillar, box);
         }
     }
+}
+
+void CExArea::CountIfInside(const CExParts& element, const ExRect& box) {
+    const auto* pillar = dynamic_cast<const CExPillarParts*>(&element);
+    if (!pillar || element.GetPartsCode() / 10000 != excode::kCategoryPillar) {
+        return;
+    }
+    const auto inside = [&](ExPoint p) {
+        return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top &&
+               m_rgnHit.PtInRegion(p);
+    };
+    const auto& lines = pillar->DrawLines();
+    if (std::all_of(lines.begin(), lines.end(),
+                    [&](const CExPartsDrawLine& line) { return inside(line.viewStart); })) {
+        m_lstPillar.push_back(pillar);
+        ++m_nPillarCount;
+    }
+}
+
+CExArea::PillarSnapshot::PillarSnapshot(CExArea& area) : m_area(area) {
+    area.m_arPillarBoxes.clear();
+    const CExViewContext* view = GetActiveView();
+    const CKORVANEXDoc* doc = view ? view->GetDocument() : nullptr;
+    if (!doc) {
+        return;
+    }
+    for (const CExParts* pillar : doc->Pillars()) {
+        ExRect box;
+        const auto& lines = pillar->DrawLines();
+        if (!lines.empty()) {
+            std::vector<ExPoint> corners;
+            corners.reserve(lines.size());
+            for (const CExPartsDrawLine& line : lines) {
+                corners.push_back(line.viewStart);
+            }
+            box = BoxOf(corners, corners.size());
+        }
+        area.m_arPillarBoxes.push_back({pillar, box});
+    }
+    area.m_bPillarSnapshot = true;
+}
+
+CExArea::PillarSnapshot::~PillarSnapshot() {
+    m_area.m_bPillarSnapshot = false;
+    m_area.m_arPillarBoxes.clear();
 }
 
 void CExArea::CalcAreaText() {

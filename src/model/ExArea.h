@@ -56,7 +56,29 @@ public:
     const ExRect& GetLabelRect() const { return m_rcLabel; }
     int GetPillarCount() const { return m_nPillarCount; }
 
+    // While one of its corners is dragged the area is recomputed at every step and nothing else
+    // in the drawing changes: the drawing's pillars are gathered once with the box of their
+    // outline, and a step looks closely only at those whose box lies within the area's. The
+    // drag holds it; once it is gone the area searches the drawing's pillars again.
+    class PillarSnapshot {
+    public:
+        explicit PillarSnapshot(CExArea& area);
+        ~PillarSnapshot();
+        PillarSnapshot(const PillarSnapshot&) = delete;
+        PillarSnapshot& operator=(const PillarSnapshot&) = delete;
+
+    private:
+        CExArea& m_area;
+    };
+
 private:
+    struct PillarBox {
+        const CExParts* pillar;
+        ExRect box; // view units, top the larger y; empty for a pillar without lines
+    };
+
+    // Counts a pillar whose outline lies wholly inside the polygon.
+    void CountIfInside(const CExParts& element, const ExRect& box);
     // A new label showing the area text at the label position, and the rectangle it covers.
     void BuildLabel();
 
@@ -73,4 +95,6 @@ private:
     int m_nPointCount = 0;
     int m_nDrawnCount = 0;
     ExRect m_rcLabel;
+    std::vector<PillarBox> m_arPillarBoxes;
+    bool m_bPillarSnapshot = false;
 };

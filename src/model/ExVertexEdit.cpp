@@ -304,6 +304,9 @@ CExVertexDrag::CExVertexDrag(CKORVANEXDoc& doc, const CExViewContext& view, CExP
       m_ptPressed(part.GetPosition()) {
     m_rulers = TouchAttachedRulers(m_recorder, part);
     m_recorder.Touch(&part);
+    if (auto* area = dynamic_cast<CExArea*>(&part)) {
+        m_pPillars = std::make_unique<CExArea::PillarSnapshot>(*area);
+    }
 }
 
 void CExVertexDrag::Step(ExPoint pointer) {

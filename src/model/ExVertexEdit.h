@@ -5,6 +5,7 @@
 // ruler to attach it where it is dropped. The view feeds these with pointer positions; points
 // are in view units where the handles are hit and in drawing units where the pointer moves.
 
+#include "ExArea.h"
 #include "ExEdit.h"
 #include "ExTypes.h"
 
@@ -68,6 +69,7 @@ private:
     std::vector<CExPartsDrawLine> m_lstPressed;
     ExPoint m_ptPressed;
     std::vector<CExMeasure*> m_rulers;
+    std::unique_ptr<CExArea::PillarSnapshot> m_pPillars;
 };
 
 // Dragging one end of a distance ruler. The end follows the pointer; where it is dropped it

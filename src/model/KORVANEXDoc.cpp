@@ -86,6 +86,7 @@ void CKORVANEXDoc::RemoveAllElements() {
     m_lstWork.clear();
     m_lstCopy.clear();
     m_lstReferrers.clear();
+    m_lstPillars.clear();
     m_lstParts.clear();
 }
 

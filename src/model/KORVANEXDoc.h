@@ -98,6 +98,8 @@ public:
     void MoveElement(std::size_t from, std::size_t to);
     // The elements that refer to others (rulers and area measurements), in no particular order.
     const std::vector<CExParts*>& Referrers() const { return m_lstReferrers; }
+    // The pillars, in no particular order: what an area measurement looks for inside itself.
+    const std::vector<CExParts*>& Pillars() const { return m_lstPillars; }
 
     CExSelection& Selection() { return m_selection; }
     const CExSelection& Selection() const { return m_selection; }
@@ -134,6 +136,7 @@ private:
     std::vector<CExParts*> m_lstWork;
     std::vector<CExParts*> m_lstCopy;
     std::vector<CExParts*> m_lstReferrers;
+    std::vector<CExParts*> m_lstPillars;
     int m_nViewMode = excommand::kLayoutView;
     int m_nEditTool = excommand::kSelectTool;
     ExViewSettings m_viewSettings;

@@ -26,6 +26,8 @@ void CKORVANEXDoc::Arrived(CExParts* element) {
     const ExKind kind = KindOfElement(*element);
     if (kind == ExKind::Measure || kind == ExKind::Area) {
         m_lstReferrers.push_back(element);
+    } else if (kind == ExKind::Pillar) {
+        m_lstPillars.push_back(element);
     }
 }
 
@@ -34,6 +36,7 @@ void CKORVANEXDoc::Left(const std::unordered_set<const CExParts*>& leaving) {
     EraseAll(m_lstWork, leaving);
     EraseAll(m_lstCopy, leaving);
     EraseAll(m_lstReferrers, leaving);
+    EraseAll(m_lstPillars, leaving);
     for (CExParts* referrer : m_lstReferrers) {
         for (const CExParts* element : leaving) {
             referrer->ForgetElement(element);

@@ -1,5 +1,6 @@
 #include "ExGeneralParts.h"
 #include "ExMeasure.h"
+#include "ExPillarParts.h"
 #include "KORVANEXDoc.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,19 @@ TEST_F(DocElementsTest, RulersForgetElementsTakenOut) {
     EXPECT_EQ(kept->EndAt(1).element, m_doc.ElementAt(2));
     m_doc.TakeElementAt(2);
     EXPECT_EQ(kept->EndAt(1).element, nullptr);
+}
+
+TEST_F(DocElementsTest, PillarsAreListedWhileTheyAreInTheDrawing) {
+    const CExParts* pillar = m_doc.AddElement(std::make_unique<CExPillarParts>());
+    m_doc.AddElement(std::make_unique<CExPillarParts>());
+    EXPECT_EQ(m_doc.Pillars().size(), 2u);
+    auto taken = m_doc.TakeElementsAt({0, 5});
+    EXPECT_EQ(m_doc.Pillars().size(), 1u);
+    EXPECT_NE(m_doc.Pillars().front(), pillar);
+    m_doc.InsertElementsAt({0, 5}, std::move(taken));
+    EXPECT_EQ(m_doc.Pillars().size(), 2u);
+    m_doc.RemoveAllElements();
+    EXPECT_TRUE(m_doc.Pillars().empty());
 }
 
 } // namespace
