@@ -127,6 +127,11 @@ public:
     bool CanDelete() const;
     bool CanCopy() const;
     bool CanZOrder() const;
+    // Vertex editing: the tool button (not while several parts are selected) and the command
+    // 33015 (exactly one part selected), which refuses kinds that have no vertices.
+    bool CanVertexTool() const;
+    bool CanVertexEdit() const;
+    void OnVertexEdit();
     // Places a decoded picture as a new image in the middle of the window, as large as fits a
     // fifth of it; false when it could not be made (the model said why).
     bool ImportImage(const ExImagePixels& picture);

@@ -9,6 +9,7 @@
 #include "ExMeasure.h"
 #include "ExParts.h"
 #include "ExRulerFollow.h"
+#include "ExVertexEdit.h"
 #include "KORVANEXView.h"
 #include "tools/EditTool.h"
 #include "tools/SelectionRect.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr const char* kNothingSelected = "選択されている部品がありません。";
 constexpr const char* kCopyFailed = "件の複写に失敗しました";
+constexpr const char* kNoVertices = "頂点編集ができない部品です";
 
 } // namespace
 
@@ -36,6 +38,26 @@ bool CKORVANEXView::CanCopy() const {
 bool CKORVANEXView::CanZOrder() const {
     return m_doc.GetEditTool() == excommand::kSelectTool && m_doc.GetElementCount() > 1 &&
            m_doc.Selection().Count() == 1;
+}
+
+bool CKORVANEXView::CanVertexTool() const {
+    return m_doc.Selection().Count() <= 1;
+}
+
+bool CKORVANEXView::CanVertexEdit() const {
+    return m_doc.Selection().Count() == 1;
+}
+
+void CKORVANEXView::OnVertexEdit() {
+    const CExParts* part = m_doc.Selection().Primary();
+    if (!part || !CanVertexEdit()) {
+        return;
+    }
+    if (VertexShapeOf(*part) == ExVertexShape::None) {
+        AppServices().MessageBox(kNoVertices, ExMessageIcon::Stop, ExMessageButtons::Ok);
+        return;
+    }
+    SetModeTool(excommand::kVertexTool);
 }
 
 void CKORVANEXView::OnProperties() {

@@ -65,6 +65,8 @@ void CKORVANEXView::SwitchTool(int command) {
 }
 
 void CKORVANEXView::CancelTool() {
+    // What a tool puts back is recomputed at this view, even while it is being deactivated.
+    ExActiveViewScope converting(this);
     if (m_pArmedTool) {
         m_pArmedTool->Cancel();
         FinishTool();

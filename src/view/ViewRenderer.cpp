@@ -3,6 +3,7 @@
 #include "ExMeasure.h"
 #include "ExParts.h"
 #include "ExRulerFollow.h"
+#include "ExVertexEdit.h"
 #include "KORVANEXDoc.h"
 #include "QtPainterDC.h"
 #include "ViewGeometry.h"
@@ -185,12 +186,13 @@ void CViewRenderer::PaintSelectedParts(CKORVANEXDoc& doc, const CViewGeometry& g
     const QRect client(QPoint(0, 0), m_layers.ClientSize());
     const std::vector<CExParts*>& selection = doc.SelectionList();
     CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
-    auto claim = [&](const CExParts& part) {
-        m_rcSelection |= geometry.ViewRectToPixels(part.GetUpdateRect())
-                             .adjusted(-kSelectionSlackPixels, -kSelectionSlackPixels,
-                                       kSelectionSlackPixels, kSelectionSlackPixels) &
-                         client;
+    auto claimRect = [&](const ExRect& rect) {
+        m_rcSelection |=
+            geometry.ViewRectToPixels(rect).adjusted(-kSelectionSlackPixels, -kSelectionSlackPixels,
+                                                     kSelectionSlackPixels, kSelectionSlackPixels) &
+            client;
     };
+    auto claim = [&](const CExParts& part) { claimRect(part.GetUpdateRect()); };
     // The selected parts bring along the distance rulers attached to them, which follow them
     // when they move. A selected ruler is drawn below with its handles. Only the drawing's
     // referrers can be attached rulers: walking them keeps a drag step's cost off the drawing's
@@ -208,6 +210,9 @@ void CViewRenderer::PaintSelectedParts(CKORVANEXDoc& doc, const CViewGeometry& g
         part->DrawParts(&dc);
         if (switches.editTool == excommand::kSelectTool) {
             part->DrawHandles(&dc);
+        } else if (switches.editTool == excommand::kVertexTool && part == selection.front()) {
+            claimRect(VertexHandlesRect(*part));
+            DrawVertexHandles(*part, dc);
         }
         part->SetRedrawFlag(0);
     }

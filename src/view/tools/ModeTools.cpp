@@ -3,6 +3,7 @@
 #include "KORVANEXDoc.h"
 #include "PanTool.h"
 #include "SelectTool.h"
+#include "VertexTool.h"
 #include "ZoomTool.h"
 
 std::unique_ptr<CEditTool> CreateModeTool(int command, CToolHost& host) {
@@ -11,6 +12,8 @@ std::unique_ptr<CEditTool> CreateModeTool(int command, CToolHost& host) {
         return std::make_unique<CPanTool>(host);
     case excommand::kZoomTool:
         return std::make_unique<CZoomTool>(host);
+    case excommand::kVertexTool:
+        return std::make_unique<CVertexTool>(host);
     default:
         return std::make_unique<CSelectTool>(host);
     }
