@@ -82,7 +82,8 @@ void CMainFrame::UpdateHistoryStates() {
 void CMainFrame::ConnectEditCommands() {
     const std::pair<const char*, int> tools[] = {{"selectTool", excommand::kSelectTool},
                                                  {"panTool", excommand::kPanTool},
-                                                 {"zoomTool", excommand::kZoomTool}};
+                                                 {"zoomTool", excommand::kZoomTool},
+                                                 {"vertexTool", excommand::kVertexTool}};
     for (const auto& [name, command] : tools) {
         QAction* action = Action(QLatin1String(name));
         action->setCheckable(true);
@@ -121,6 +122,8 @@ void CMainFrame::ConnectEditCommands() {
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnDelete(); }); });
     connect(Action(QStringLiteral("partsProperties")), &QAction::triggered, this,
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnProperties(); }); });
+    connect(Action(QStringLiteral("vertexEdit")), &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnVertexEdit(); }); });
 }
 
 void CMainFrame::UpdateEditCommandStates() {
@@ -136,6 +139,9 @@ void CMainFrame::UpdateEditCommandStates() {
         ->setEnabled(view && view->Document().Selection().Count() < 2);
     Action(QStringLiteral("textTool"))
         ->setChecked(armed && armed->CommandId() == excommand::kTextTool);
+    Action(QStringLiteral("vertexTool"))->setEnabled(view && view->CanVertexTool());
+    Action(QStringLiteral("vertexTool"))->setChecked(view && tool == excommand::kVertexTool);
+    Action(QStringLiteral("vertexEdit"))->setEnabled(view && view->CanVertexEdit());
     for (const char* name : {"bringToFront", "bringForward", "sendToBack", "sendBackward"}) {
         Action(QLatin1String(name))->setEnabled(view && view->CanZOrder());
     }

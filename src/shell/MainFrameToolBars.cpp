@@ -54,7 +54,7 @@ const std::vector<BarDesign>& Bars() {
          "編集ツールバー",
          false,
          {{"partsDelete", "delete", "削除"},
-          {"vertexEdit", "vertex-edit", "頂点"},
+          {"vertexTool", "vertex-edit", "頂点"},
           {"partsProperties", "properties", "ﾌﾟﾛﾊﾟﾃｨ"}}},
         {"View", "表示ツールバー", true, {{"displaySwitches", "display", "表示"}}},
         {"Mode",
@@ -109,8 +109,8 @@ void CMainFrame::BuildToolBarActions() {
     QAction* select = AddAction(nullptr, QStringLiteral("selectTool"), QStringLiteral("選択"));
     select->setCheckable(true);
     tools->addAction(select);
-    for (const auto& [name, text] :
-         {std::pair{"panTool", "移動"}, std::pair{"zoomTool", "ズーム"}}) {
+    for (const auto& [name, text] : {std::pair{"panTool", "移動"}, std::pair{"zoomTool", "ズーム"},
+                                     std::pair{"vertexTool", "頂点編集"}}) {
         QAction* action = AddPendingAction(nullptr, QLatin1String(name), QString::fromUtf8(text));
         action->setCheckable(true);
         tools->addAction(action);
