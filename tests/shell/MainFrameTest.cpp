@@ -386,6 +386,37 @@ private slots:
         QCOMPARE(view->GetEditState(), 0);
     }
 
+    void theVertexButtonTakesOneOrNoPartAndTheVertexCommandExactlyOne() {
+        CMainFrame frame;
+        frame.NewDocument();
+        CKORVANEXView* view = frame.ActiveView();
+        CKORVANEXDoc& doc = view->Document();
+        QAction* button = frame.Action(QStringLiteral("vertexTool"));
+        QAction* command = frame.Action(QStringLiteral("vertexEdit"));
+        QCOMPARE(command->text(), QStringLiteral("頂点編集"));
+        const struct {
+            int selected;
+            bool buttonOn;
+            bool commandOn;
+        } cases[] = {{0, true, false}, {1, true, true}, {2, false, false}};
+        for (const auto& c : cases) {
+            doc.Selection().Clear();
+            for (int i = 0; i < c.selected; ++i) {
+                doc.Selection().Add(doc.AddElement(std::make_unique<CExParts>()));
+            }
+            frame.UpdateCommandStates();
+            QCOMPARE(button->isEnabled(), c.buttonOn);
+            QCOMPARE(command->isEnabled(), c.commandOn);
+        }
+        doc.Selection().Clear();
+        frame.UpdateCommandStates();
+        button->trigger();
+        QCOMPARE(doc.GetEditTool(), excommand::kVertexTool);
+        QCOMPARE(view->GetEditState(), 6);
+        QVERIFY(button->isChecked());
+        QVERIFY(!frame.Action(QStringLiteral("selectTool"))->isChecked());
+    }
+
     void aDrawingFileDroppedOnTheWindowOpens() {
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("dropped.qlp"));
