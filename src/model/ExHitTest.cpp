@@ -2,6 +2,7 @@
 
 #include "ExKindIndex.h"
 #include "ExParts.h"
+#include "ExViewContext.h"
 #include "ExWallThickness.h"
 #include "KORVANEXDoc.h"
 
@@ -144,4 +145,12 @@ std::vector<CExParts*> PartsInsideRect(const CKORVANEXDoc& doc, const ExRect& re
         }
     }
     return parts;
+}
+
+ExHitContext HitContextOf(const CExViewContext& view) {
+    ExHitContext context;
+    context.zoom = view.Settings().zoom;
+    context.showMeasure = view.IsShowMeasure();
+    context.showArea = view.IsShowArea();
+    return context;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CExParts;
+class CExViewContext;
 class CKORVANEXDoc;
 
 // The view values the hit rules depend on.
@@ -20,6 +21,9 @@ struct ExHitContext {
     bool showMeasure = true; // hidden rulers are never hit
     bool showArea = true;    // nor hidden area measurements
 };
+
+// The hit context a view gives: its divisor and which measurements it shows.
+ExHitContext HitContextOf(const CExViewContext& view);
 
 // Which parts a search over the drawing considers.
 enum class ExHitFilter {

@@ -28,14 +28,6 @@ bool Contains(const ExRect& rect, ExPoint point) {
            std::min(rect.top, rect.bottom) <= point.y && point.y <= std::max(rect.top, rect.bottom);
 }
 
-ExHitContext HitContextOf(const CExViewContext& view) {
-    ExHitContext context;
-    context.zoom = view.Settings().zoom;
-    context.showMeasure = view.IsShowMeasure();
-    context.showArea = view.IsShowArea();
-    return context;
-}
-
 } // namespace
 
 CSelectTool::CSelectTool(CToolHost& host) : CEditTool(host) {}

@@ -12,14 +12,6 @@
 
 namespace {
 
-ExHitContext HitContextOf(const CExViewContext& view) {
-    ExHitContext context;
-    context.zoom = view.Settings().zoom;
-    context.showMeasure = view.IsShowMeasure();
-    context.showArea = view.IsShowArea();
-    return context;
-}
-
 // What the selection shows while the vertex tool is current: the parts, the rulers that follow
 // them and the primary part's handles.
 ExRect ShownRect(const CKORVANEXDoc& doc) {
