@@ -10,6 +10,7 @@
 #include "support/ModalAnswerer.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
+#include "support/TestSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -66,12 +67,7 @@ class DocumentFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
-        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-FILES-TEST"));
-        QSettings().clear();
-    }
+    void initTestCase() { UseOwnTestSettings("QUILLPLAN-FILES-TEST"); }
     void cleanupTestCase() { QSettings().clear(); }
 
     void aDrawingReadInPartKeepsItsFileUntilTheUserNamesWhereToSave() {

@@ -11,6 +11,7 @@
 #include "PartsThumbnailCtrl.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
+#include "support/TestSettings.h"
 
 #include <QDir>
 #include <QDockWidget>
@@ -64,12 +65,7 @@ class LibraryPanelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
-        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-PANELS-TEST"));
-        QSettings().clear();
-    }
+    void initTestCase() { UseOwnTestSettings("QUILLPLAN-PANELS-TEST"); }
 
     void theTreeShowsNestedGroupsWithoutTheOuterWalls() {
         TestLibrary library;

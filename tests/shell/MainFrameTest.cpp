@@ -8,6 +8,7 @@
 #include "SingleInstance.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
+#include "support/TestSettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -59,12 +60,7 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
-        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-TEST"));
-        QSettings().clear();
-    }
+    void initTestCase() { UseOwnTestSettings("QUILLPLAN-TEST"); }
 
     void mainWindowCarriesTheProgramName() {
         CMainFrame frame;

@@ -5,6 +5,7 @@
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
 #include "MainFrame.h"
+#include "support/TestSettings.h"
 #include "tools/TextTool.h"
 
 #include <QAction>
@@ -56,12 +57,7 @@ class TextInputCommandTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("KARDO WORKS"));
-        QCoreApplication::setApplicationName(QStringLiteral("QUILLPLAN-TEST"));
-        QSettings().clear();
-    }
+    void initTestCase() { UseOwnTestSettings("QUILLPLAN-TEXT-TEST"); }
 
     void theButtonArmsTheToolShowsPressedAndIsOffForSeveralParts() {
         Window window;
