@@ -1,5 +1,7 @@
 #include "ExDibRotate.h"
 
+#include "ExAngle.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -7,8 +9,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double kPi = 3.141592653589;
 
 int PixelCount(double extent) {
     const double count = std::trunc(extent + 1.5);

@@ -1,5 +1,6 @@
 #include "ExMeasure.h"
 
+#include "ExAngle.h"
 #include "ExDC.h"
 #include "ExException.h"
 #include "ExKindIndex.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kRightAngleTolerance = 1e-10;
 constexpr int kEndMarkHalfSize = 100;

@@ -1,5 +1,6 @@
 #include "ExParts.h"
 
+#include "ExAngle.h"
 #include "ExException.h"
 #include "ExSaturate.h"
 #include "ExViewContext.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589;
 // Sizes above this are divided before multiplying, so the product stays within 32 bits.
 constexpr int kDivideFirstAbove = 99999;
 

@@ -1,5 +1,6 @@
 #include "ExResizeDrag.h"
 
+#include "ExAngle.h"
 #include "ExEdit.h"
 #include "ExEditCommands.h"
 #include "ExKindIndex.h"
@@ -15,8 +16,6 @@
 #include <cstdint>
 
 namespace {
-
-constexpr double kPi = 3.141592653589;
 
 // Handles of the top, bottom, left and right sides (corners belong to two).
 bool MovesTop(int handle) {

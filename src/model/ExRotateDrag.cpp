@@ -1,5 +1,6 @@
 #include "ExRotateDrag.h"
 
+#include "ExAngle.h"
 #include "ExEdit.h"
 #include "ExEditCommands.h"
 #include "ExKindIndex.h"
@@ -12,8 +13,6 @@
 #include <unordered_set>
 
 namespace {
-
-constexpr double kPi = 3.141592653589;
 
 bool IsWallLike(const CExParts& part) {
     const ExKind kind = KindOfElement(part);

@@ -1,5 +1,6 @@
 #include "ExVertexEdit.h"
 
+#include "ExAngle.h"
 #include "ExArea.h"
 #include "ExDC.h"
 #include "ExHitTest.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589;
 // Half the length of the probes that find the edge a click inserts a corner on: 1 mm on screen.
 constexpr int kInsertTolerance = 100;
 constexpr int kHandleRadius = 105;
