@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libbenchmark-dev nlohmann-json3-dev libfreetype-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n
-  libxkbcommon-dev xvfb xauth fonts-noto-cjk imagemagick poppler-utils
+  libxkbcommon-dev libfontconfig-dev xvfb xauth fonts-noto-cjk imagemagick poppler-utils
   clang libclang-rt-14-dev
 )
 

@@ -1,6 +1,7 @@
 #include "QtPainterDC.h"
 
 #include "ExDib16.h"
+#include "SystemFontFamily.h"
 
 #include <QFont>
 #include <QImage>
@@ -183,7 +184,7 @@ void CQtPainterDC::FillRect(const ExRect& rect, ExColor color) {
 
 void CQtPainterDC::TextOut(int x, int y, const std::string& text, const ExFont& font,
                            ExColor color) {
-    QFont qfont(QString::fromStdString(font.face));
+    QFont qfont(SystemFontFamily(QString::fromStdString(font.face)));
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(DeviceLength(font.height)))));
     qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight / 10 * 10, 100, 900)));
     m_painter.save();
