@@ -115,15 +115,15 @@ bool ExportSheet(CKORVANEXDoc& doc, const QString& fileName, ExPictureFormat for
         QImage image(pixels,
                      format == ExPictureFormat::Bmp ? QImage::Format_RGB888 : QImage::Format_RGB32);
         if (image.isNull()) {
-            return fail(QStringLiteral("cannot make a picture of %1 x %2 pixels")
+            return fail(QStringLiteral("%1 × %2 ピクセルの画像を作れません")
                             .arg(pixels.width())
                             .arg(pixels.height()));
         }
         if (!PaintOn(image, doc, fit, decision, mapWidthM, mapHeightM)) {
-            return fail(QStringLiteral("cannot draw the picture"));
+            return fail(QStringLiteral("画像を描けません"));
         }
         if (!image.save(fileName, format == ExPictureFormat::Bmp ? "BMP" : "PNG")) {
-            return fail(QStringLiteral("cannot write the picture"));
+            return fail(QStringLiteral("画像を書き込めません"));
         }
         return true;
     }
@@ -134,7 +134,7 @@ bool ExportSheet(CKORVANEXDoc& doc, const QString& fileName, ExPictureFormat for
         svg.setViewBox(QRect(QPoint(0, 0), pixels));
         svg.setResolution(fit.dpi);
         if (!PaintOn(svg, doc, fit, decision, mapWidthM, mapHeightM)) {
-            return fail(QStringLiteral("cannot write the picture"));
+            return fail(QStringLiteral("画像を書き込めません"));
         }
         return true;
     }
@@ -145,10 +145,10 @@ bool ExportSheet(CKORVANEXDoc& doc, const QString& fileName, ExPictureFormat for
         pdf.setPageLayout(
             QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
         if (!PaintOn(pdf, doc, fit, decision, mapWidthM, mapHeightM)) {
-            return fail(QStringLiteral("cannot write the picture"));
+            return fail(QStringLiteral("画像を書き込めません"));
         }
         return true;
     }
     }
-    return fail(QStringLiteral("unknown picture format"));
+    return fail(QStringLiteral("知らない画像形式です"));
 }
