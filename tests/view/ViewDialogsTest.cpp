@@ -1,10 +1,19 @@
 #include "ExDocMapSizeDialog.h"
 #include "ExHeadlessView.h"
 #include "ExViewRateDialog.h"
+#include "KORVANEXDoc.h"
+#include "PrintFormDlg.h"
 #include "RangeSpinBox.h"
+#include "ScaleRateDlg.h"
+#include "TabControlDlg.h"
 #include "support/RecordingServices.h"
 #include "support/ViewFixtures.h"
 
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -24,6 +33,19 @@ void AddTwoParts(CKORVANEXDoc& doc) {
         part->RecalcParts();
     }
 }
+
+void Press(const CTabControlDlg& dialog, QDialogButtonBox::StandardButton which) {
+    dialog.Buttons()->button(which)->click();
+}
+
+// Shown, so that the tabs and the focus behave as they do for the user.
+[[nodiscard]] bool Open(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    return QTest::qWaitForWindowExposed(&dialog);
+}
+
+constexpr int kOtherViewMode = 0;
 
 } // namespace
 
@@ -148,6 +170,119 @@ private slots:
         QCOMPARE(field.value(), 1);
         Type(&field, QStringLiteral("90000"));
         QCOMPARE(field.CheckedValue(), std::optional<int>(90000));
+    }
+
+    void thePrintSettingsOpenWithTheirTabsAndTheFittedDivisor() {
+        CTabControlDlg dialog(kOtherViewMode, 0, 0, 180);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("印刷設定"));
+        QCOMPARE(dialog.Tabs()->count(), 2);
+        QCOMPARE(dialog.Tabs()->tabText(0), QStringLiteral("印刷形式"));
+        QCOMPARE(dialog.Tabs()->tabText(1), QStringLiteral("拡大/縮小"));
+        QCOMPARE(dialog.Tabs()->currentWidget(), dialog.FormPage());
+        QCOMPARE(dialog.FormPage()->FormButton(1)->text(), QStringLiteral("ﾚｲｱｳﾄのみ印刷"));
+        QCOMPARE(dialog.ScalePage()->FittedField()->text(), QStringLiteral("180"));
+        QVERIFY(dialog.ScalePage()->FittedField()->isReadOnly());
+        QCOMPARE(dialog.Buttons()->button(QDialogButtonBox::Cancel)->text(),
+                 QStringLiteral("キャンセル"));
+    }
+
+    void thePrintFormFollowsTheViewMode_data() {
+        QTest::addColumn<int>("viewMode");
+        QTest::addColumn<int>("printForm");
+        QTest::addColumn<int>("checked");
+        QTest::newRow("layout view") << excommand::kLayoutView << 0 << 1;
+        QTest::newRow("wiring view") << excommand::kWiringView << 0 << 2;
+        QTest::newRow("other mode keeps wiring") << kOtherViewMode << 2 << 2;
+        QTest::newRow("other mode keeps whole") << kOtherViewMode << 0 << 0;
+        QTest::newRow("unknown form prints whole") << kOtherViewMode << 7 << 0;
+    }
+
+    void thePrintFormFollowsTheViewMode() {
+        QFETCH(int, viewMode);
+        QFETCH(int, printForm);
+        QFETCH(int, checked);
+        CTabControlDlg dialog(viewMode, printForm, 0, 100);
+        for (int form = 0; form <= 2; ++form) {
+            QCOMPARE(dialog.FormPage()->FormButton(form)->isChecked(), form == checked);
+        }
+    }
+
+    void theDivisorFieldStartsWithTheUsersChoiceOrTheFittedOne_data() {
+        QTest::addColumn<int>("printScale");
+        QTest::addColumn<int>("fittedScale");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("user's") << 250 << 180 << 250;
+        QTest::newRow("fitted") << 0 << 180 << 180;
+        QTest::newRow("neither") << 0 << 0 << 100;
+    }
+
+    void theDivisorFieldStartsWithTheUsersChoiceOrTheFittedOne() {
+        QFETCH(int, printScale);
+        QFETCH(int, fittedScale);
+        QFETCH(int, shown);
+        CTabControlDlg dialog(kOtherViewMode, 0, printScale, fittedScale);
+        QCOMPARE(dialog.ScalePage()->Field()->value(), shown);
+    }
+
+    void aDivisorOutsideTheRangeKeepsThePrintSettingsOpen_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("9") << QStringLiteral("9");
+        QTest::newRow("5001") << QStringLiteral("5001");
+    }
+
+    void aDivisorOutsideTheRangeKeepsThePrintSettingsOpen() {
+        QFETCH(QString, typed);
+        RecordingServices services;
+        CTabControlDlg dialog(kOtherViewMode, 0, 250, 180);
+        QVERIFY(Open(dialog));
+        Type(dialog.ScalePage()->Field(), typed);
+        Press(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(services.Messages().size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(services.Messages()[0].text),
+                 QStringLiteral("数値は 10 から ５０００ の範囲でなければなりません。"
+                                "この範囲の数値で入力しなおし、もう一度行ってください。"));
+        QCOMPARE(services.Messages()[0].icon, ExMessageIcon::Exclamation);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QCOMPARE(dialog.Tabs()->currentWidget(), dialog.ScalePage());
+        QCOMPARE(dialog.focusWidget(), dialog.ScalePage()->Field());
+        QCOMPARE(dialog.PrintScale(), 250);
+    }
+
+    void okConfirmsTheCheckedFormAndTheTypedDivisor_data() {
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("lowest, kept form") << 1 << QStringLiteral("10") << 10;
+        QTest::newRow("highest, changed form") << 2 << QStringLiteral("5000") << 5000;
+        QTest::newRow("whole drawing") << 0 << QStringLiteral("120") << 120;
+    }
+
+    void okConfirmsTheCheckedFormAndTheTypedDivisor() {
+        QFETCH(int, clicked);
+        QFETCH(QString, typed);
+        QFETCH(int, scale);
+        RecordingServices services;
+        CTabControlDlg dialog(excommand::kLayoutView, 0, 0, 180);
+        dialog.FormPage()->FormButton(clicked)->click();
+        Type(dialog.ScalePage()->Field(), typed);
+        Press(dialog, QDialogButtonBox::Ok);
+        QVERIFY(services.Messages().empty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.PrintForm(), clicked);
+        QCOMPARE(dialog.PrintScale(), scale);
+    }
+
+    void cancelKeepsThePrintSettingsGiven() {
+        RecordingServices services;
+        CTabControlDlg dialog(excommand::kWiringView, 0, 0, 180);
+        dialog.FormPage()->FormButton(1)->click();
+        Type(dialog.ScalePage()->Field(), QStringLiteral("300"));
+        Press(dialog, QDialogButtonBox::Cancel);
+        QVERIFY(services.Messages().empty());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.PrintForm(), 0);
+        QCOMPARE(dialog.PrintScale(), 0);
     }
 };
 
