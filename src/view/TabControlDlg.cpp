@@ -1,7 +1,7 @@
 #include "TabControlDlg.h"
 
 #include "ExAppServices.h"
-#include "KORVANEXDoc.h"
+#include "ExPrintLayout.h"
 #include "PrintFormDlg.h"
 #include "RangeSpinBox.h"
 #include "ScaleRateDlg.h"
@@ -16,17 +16,6 @@
 namespace {
 
 constexpr int kDefaultScale = 100;
-
-int InitialForm(int viewMode, int printForm) {
-    switch (viewMode) {
-    case excommand::kLayoutView:
-        return CPrintFormDlg::kLayoutOnly;
-    case excommand::kWiringView:
-        return CPrintFormDlg::kWiringOnly;
-    default:
-        return printForm;
-    }
-}
 
 int InitialScale(int printScale, int fittedScale) {
     if (printScale != 0) {
@@ -44,7 +33,7 @@ CTabControlDlg::CTabControlDlg(int viewMode, int printForm, int printScale, int 
       m_pScale(new CScaleRateDlg(InitialScale(printScale, fittedScale), fittedScale, this)),
       m_pButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setWindowTitle(QStringLiteral("印刷設定"));
-    m_pForm->SetForm(InitialForm(viewMode, printForm));
+    m_pForm->SetForm(PreselectedPrintForm(viewMode, printForm));
     m_pTabs->setObjectName(QStringLiteral("tabs"));
     m_pTabs->addTab(m_pForm, QStringLiteral("印刷形式"));
     m_pTabs->addTab(m_pScale, QStringLiteral("拡大/縮小"));
