@@ -3,9 +3,9 @@
 // The drawing view of one document. The class is spread over several files by concern:
 // KORVANEXView.cpp (events, painting, activation), KORVANEXViewLayout.cpp (layout, scrolling,
 // stored settings), KORVANEXViewZoom.cpp (zoom commands), KORVANEXViewCommands.cpp (display
-// switches, view modes, sheet size, picture export), KORVANEXViewDrop.cpp (library drops),
-// KORVANEXViewTools.cpp (the editing tools' host) and KORVANEXViewEdit.cpp (commands that change
-// the parts: properties, delete, copy, order).
+// switches, view modes, sheet size, picture export), KORVANEXViewPrint.cpp (printing),
+// KORVANEXViewDrop.cpp (library drops), KORVANEXViewTools.cpp (the editing tools' host) and
+// KORVANEXViewEdit.cpp (commands that change the parts: properties, delete, copy, order).
 
 #include "ExViewContext.h"
 #include "GridLayout.h"
@@ -28,6 +28,7 @@ struct ExImagePixels;
 class QUndoStack;
 class CRulerH;
 class QMimeData;
+class QPrinter;
 class CRulerV;
 
 class CKORVANEXView final : public QAbstractScrollArea,
@@ -93,6 +94,19 @@ public:
     void OnBitmapSave();
     // Writes the picture of the whole sheet the bitmap command saves; false after its message.
     bool SaveBitmap(const QString& fileName);
+
+    // Printing (KORVANEXViewPrint.cpp) on the application's printer: the print settings
+    // dialog, then the printer's own dialog or the preview.
+    void OnFilePrint(QPrinter& printer);
+    void OnFilePrintPreview(QPrinter& printer);
+    // Ends the tool, deselects everything and asks for the form and the divisor, offering the
+    // divisor that fits the printer's page; false when cancelled.
+    bool PreparePrinting(const QPrinter& printer);
+    // Prints the pages of the chosen form and divisor; false after a message.
+    bool PrintTo(QPrinter& printer);
+    int AutoPrintScale() const { return m_nAutoPrintScale; }
+    int PrintScale() const { return m_nPrintScale; }
+    int PrintForm() const { return m_nPrintForm; }
 
     // For the editing tools: the parts in a view-unit rectangle changed and are drawn again;
     // a rectangle whose selection changed is composed again; everything is recomputed.
@@ -233,6 +247,11 @@ private:
     CRulerV* m_pRulerV;
     const CExParts* m_pDragParts = nullptr;
     bool m_bDragInside = false;
+    // The divisor that fits the sheet on the printer's page, the one the user chose (0 until
+    // then) and the print form (0 whole, 1 layout only, 2 wiring only).
+    int m_nAutoPrintScale = 0;
+    int m_nPrintScale = 0;
+    int m_nPrintForm = 0;
     std::unique_ptr<CEditTool> m_pTool;
     std::unique_ptr<CEditTool> m_pArmedTool;
     // Armed tools that finished, kept until the event that finished them has returned.
