@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     BuildToolBars();
     ConnectEditCommands();
     ConnectCreatingCommands();
+    ConnectPrintCommands();
     BuildPanels();
     RestoreLayout(settings, LoadToolBarState(settings));
     resize(1024, 768);

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
 #include <vector>
 
 class CChildFrame;
@@ -27,6 +28,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QSettings;
 class QTabBar;
 class QUndoStack;
@@ -131,6 +133,10 @@ private:
     void ConnectCreatingCommands();
     void UpdateCreatingCommandStates();
     void OnCreatingTool(int command);
+    // Printing (MainFramePrint.cpp).
+    QPrinter& Printer();
+    void ConnectPrintCommands();
+    void UpdatePrintCommandStates();
     QUndoStack* ActiveHistory() const;
     void OnImportImage();
     void ShowImportFailure(const char* message, const QString& fileName, const QString& reason);
@@ -188,4 +194,5 @@ private:
     QDockWidget* m_pCategoryDock = nullptr;
     QDockWidget* m_pThumbnailDock = nullptr;
     QPointer<CKORVANEXView> m_pActiveView;
+    std::unique_ptr<QPrinter> m_pPrinter;
 };
