@@ -79,8 +79,10 @@ QImage ToQImage(const CExDib16& bitmap, bool whiteTransparent) {
 
 } // namespace
 
-CQtPainterDC::CQtPainterDC(QPainter& painter, const QTransform& viewToDevice)
-    : m_painter(painter), m_transform(viewToDevice) {
+CQtPainterDC::CQtPainterDC(QPainter& painter, const QTransform& viewToDevice,
+                           double minimumPenWidth)
+    : m_painter(painter), m_transform(viewToDevice),
+      m_dMinimumPenWidth(std::max(1.0, minimumPenWidth)) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     SelectPen(m_pen);
     SelectBrush(m_brush);
@@ -114,8 +116,8 @@ ExPen CQtPainterDC::SelectPen(const ExPen& pen) {
     const ExPen previous = m_pen;
     m_pen = pen;
     QPen qpen(ToQColor(pen.color));
-    const double width = std::max(1.0, std::round(DeviceLength(pen.width)));
-    const bool styled = pen.geometric || width <= 1.0 || pen.style == kPenNull;
+    const double width = std::max(m_dMinimumPenWidth, std::round(DeviceLength(pen.width)));
+    const bool styled = pen.geometric || width <= m_dMinimumPenWidth || pen.style == kPenNull;
     qpen.setStyle(styled ? ToQtStyle(pen.style) : Qt::SolidLine);
     qpen.setWidthF(width);
     qpen.setCapStyle(Qt::RoundCap);

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr double kHundredthsOfMmPerInch = 2540.0;
+// A printer's pixel is too fine for the thinnest line: hairlines print this wide.
+constexpr double kThinnestLineMm = 0.1;
 // The scale bar's label: its face, height and weight, and where it stands right of the bar.
 constexpr const char* kScaleBarFace = "ＭＳ ゴシック";
 constexpr int kScaleBarTextHeight = 500;
@@ -70,7 +72,8 @@ void CSheetPrinter::PaintPage(QPainter& painter, int page) {
                           WrapToInt32(std::int64_t(origin.y) - size.y)};
     painter.save();
     painter.setClipRect(QRect(0, 0, ToDevice(size.x, m_nDpi), ToDevice(size.y, m_nDpi)));
-    CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(m_nDpi, origin));
+    CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(m_nDpi, origin),
+                    kThinnestLineMm * m_nDpi / 25.4);
     for (const auto& part : m_doc.Elements()) {
         // Elements whose bounds are not known yet (an area before its first count) are drawn
         // anyway; the clip keeps them on their page.
