@@ -1,3 +1,4 @@
+#include "ChildFrame.h"
 #include "KORVANEXView.h"
 #include "MainFrame.h"
 #include "SheetPrint.h"
@@ -13,7 +14,10 @@ QPrinter& CMainFrame::Printer() {
         m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_pPrinter->setResolution(kPrintDpi);
         m_pPrinter->setPageLayout(DefaultPrintPageLayout(QPageSize::A4, QPageLayout::Portrait));
-        m_pPrinter->setDocName(QStringLiteral("クイルプラン"));
+    }
+    // The drawing's title names the print job and the PDF a print to a file proposes.
+    if (const CChildFrame* child = ActiveChild()) {
+        m_pPrinter->setDocName(child->Title());
     }
     return *m_pPrinter;
 }
