@@ -334,7 +334,7 @@ private slots:
         // Properties with nothing selected says so rather than staying grey.
         QVERIFY(frame.Action(QStringLiteral("imageImport"))->isEnabled());
         QVERIFY(frame.Action(QStringLiteral("partsProperties"))->isEnabled());
-        for (const char* name : {"filePrint", "partsDelete", "bringToFront", "copyParts"}) {
+        for (const char* name : {"partsDelete", "bringToFront", "copyParts"}) {
             QAction* action = frame.Action(QLatin1String(name));
             QVERIFY2(action, name);
             QVERIFY2(!action->isEnabled(), name);
@@ -535,8 +535,9 @@ private slots:
     }
 
     void withoutDrawingsTheWindowShowsNoneAndItsDrawingCommandsAreOff() {
-        const char* drawingCommands[] = {"fileSave", "fileBitmap", "zoomIn",     "zoomOut",
-                                         "mapSize",  "selectTool", "layoutView", "wiringView"};
+        const char* drawingCommands[] = {
+            "fileSave", "fileBitmap", "filePrint",  "filePrintPreview", "zoomIn",
+            "zoomOut",  "mapSize",    "selectTool", "layoutView",       "wiringView"};
         const auto verifyNoDrawing = [&](const CMainFrame& frame) {
             QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン"));
             QCOMPARE(frame.ZoomIndicatorText(), QString());
