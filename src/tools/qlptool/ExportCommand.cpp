@@ -1,9 +1,9 @@
 #include "ExportCommand.h"
 
+#include "CommandLine.h"
 #include "DrawingDecision.h"
 #include "KORVANEXDoc.h"
 #include "SheetExport.h"
-#include "ToolServices.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -11,28 +11,12 @@
 #include <QString>
 
 #include <algorithm>
-#include <charconv>
-#include <filesystem>
 #include <iostream>
-#include <optional>
-#include <string>
-#include <string_view>
+#include <memory>
 
 namespace {
 
-constexpr int kDefaultWidth = 1024;
-constexpr int kDefaultHeight = 768;
-constexpr int kMinPixels = 16;
-constexpr int kMaxPixels = 16384;
 constexpr int kMaxSheetMetres = 1000;
-
-struct ExportRequest {
-    std::string input;
-    std::string output;
-    int width = kDefaultWidth;
-    int height = kDefaultHeight;
-    std::optional<int> form; // print form; none = the drawing's view mode
-};
 
 // Qt's own notes about the session (no runtime folder, no display) are not the tool's business:
 // what goes wrong is reported once, by the tool.
@@ -42,89 +26,47 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     }
 }
 
-int Fail(const std::string& message) {
-    std::cerr << "qlptool: " << message << '\n';
-    return 1;
-}
-
-std::optional<int> ParsePixels(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < kMinPixels ||
-        value > kMaxPixels) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<int> ParseForm(std::string_view text) {
-    if (text == "whole") {
-        return 0;
-    }
-    if (text == "layout") {
-        return 1;
-    }
-    if (text == "wiring") {
-        return 2;
-    }
-    return std::nullopt;
-}
-
-// Fills the request from the arguments after "export"; an error message otherwise.
-std::optional<std::string> ParseArguments(int argc, char* argv[], ExportRequest& request) {
-    std::vector<std::string_view> positional;
-    for (int i = 0; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (!argument.starts_with("--")) {
-            positional.push_back(argument);
-            continue;
-        }
-        if (i + 1 >= argc) {
-            return "option " + std::string(argument) + " needs a value";
-        }
-        const std::string_view value = argv[++i];
-        if (argument == "--width" || argument == "--height") {
-            const std::optional<int> pixels = ParsePixels(value);
-            if (!pixels) {
-                return std::string(argument) + " must be a whole number of pixels from " +
-                       std::to_string(kMinPixels) + " to " + std::to_string(kMaxPixels);
-            }
-            (argument == "--width" ? request.width : request.height) = *pixels;
-        } else if (argument == "--form") {
-            request.form = ParseForm(value);
-            if (!request.form) {
-                return "--form must be whole, layout or wiring";
-            }
-        } else {
-            return "unknown option " + std::string(argument);
-        }
-    }
-    if (positional.size() != 2) {
-        return "usage: qlptool export FILE.qlp OUT.(png|bmp|svg|pdf) [--width PX] [--height PX] "
-               "[--form whole|layout|wiring]";
-    }
-    request.input = positional[0];
-    request.output = positional[1];
-    return std::nullopt;
-}
-
 } // namespace
 
-int RunExport(int argc, char* argv[], CToolServices& services) {
-    ExportRequest request;
-    if (const std::optional<std::string> error = ParseArguments(argc, argv, request)) {
-        return Fail(*error);
-    }
-    const QString output = QString::fromStdString(request.output);
+void AddExportCommand(CLI::App& app, CToolServices& services) {
+    auto request = std::make_shared<ExportRequest>();
+    CLI::App* command =
+        AddCommand(app, "export",
+                   "用紙全体を画像に書き出します。用紙は余白 5 % で白地の中央に置き、\n"
+                   "グリッドと選択は描きません",
+                   [request, &services] { return RunExport(*request, services); });
+    command->add_option("図面ファイル", request->drawing, "読み込む図面（.qlp）")->required();
+    command
+        ->add_option("画像ファイル", request->picture,
+                     "書き出す画像。形式は拡張子のとおりです（.png、.bmp、.svg、.pdf）")
+        ->required();
+    const CLI::Validator pixels =
+        WholeNumberIn(ExportRequest::kMinPixels, ExportRequest::kMaxPixels);
+    command->add_option("--width", request->width, "画像の幅（16〜16384、初期値 1024）")
+        ->option_text("ピクセル数")
+        ->transform(pixels);
+    command->add_option("--height", request->height, "画像の高さ（16〜16384、初期値 768）")
+        ->option_text("ピクセル数")
+        ->transform(pixels);
+    command
+        ->add_option("--form", request->form,
+                     "描く部品: whole すべての部品、layout 配線以外の部品、\n"
+                     "wiring 配線の部品だけ。どれも薄くせずに描きます。\n"
+                     "省略すると図面に保存されているビューのとおりに描きます")
+        ->option_text("内容")
+        ->transform(OneOf({{"whole", 0}, {"layout", 1}, {"wiring", 2}}));
+}
+
+int RunExport(const ExportRequest& request, CToolServices& services) {
+    const QString output = QString::fromStdString(request.picture);
     const std::optional<ExPictureFormat> format = PictureFormatOfFile(output);
     if (!format) {
-        return Fail(request.output + ": the picture must end in .png, .bmp, .svg or .pdf");
+        return Fail("画像の形式は拡張子 .png、.bmp、.svg、.pdf で選んでください: " +
+                    request.picture);
     }
     CKORVANEXDoc doc;
-    if (!doc.OnOpenDocument(std::filesystem::path(request.input))) {
-        const std::string reason =
-            services.Messages().empty() ? "cannot read the drawing" : services.Messages().back();
-        return Fail(request.input + ": " + reason);
+    if (!OpenDrawing(doc, request.drawing, services)) {
+        return 1;
     }
     // Pictures and their fonts need a GUI application, never a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -140,10 +82,10 @@ int RunExport(int argc, char* argv[], CToolServices& services) {
     const CExDrawingDecision decision = request.form
                                             ? CExDrawingDecision::ForPrintForm(*request.form)
                                             : CExDrawingDecision::ForPicture(doc.GetViewMode());
-    QString error;
+    // ExportSheet's reasons are written for developers, in English: the user gets the file.
     if (!ExportSheet(doc, output, *format, QSize(request.width, request.height), decision, mapWidth,
-                     mapHeight, &error)) {
-        return Fail(request.output + ": " + error.toStdString());
+                     mapHeight, nullptr)) {
+        return Fail("画像の保存に失敗しました: " + request.picture);
     }
     return 0;
 }

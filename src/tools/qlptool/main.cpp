@@ -1,17 +1,13 @@
-// qlptool: inspects drawings without a window.
-//   qlptool dump FILE.qlp    prints the drawing as one JSON object
-//   qlptool export FILE.qlp OUT.(png|bmp|svg|pdf) [--width PX] [--height PX]
-//          [--form whole|layout|wiring]    draws the whole sheet into a picture
+// qlptool: inspects drawings without a window. Each command declares its arguments in its own
+// file; `qlptool --help` lists the commands, `qlptool COMMAND --help` describes one.
 
-#include "DrawingDump.h"
+#include "CommandLine.h"
+#include "DumpCommand.h"
 #include "ExVecFont.h"
 #include "ExportCommand.h"
-#include "KORVANEXDoc.h"
 #include "ToolServices.h"
 
 #include <filesystem>
-#include <iostream>
-#include <string_view>
 
 namespace {
 
@@ -32,41 +28,22 @@ void LoadProgramFont(CExVecFont& font) {
     }
 }
 
-constexpr const char* kUsage =
-    "usage: qlptool dump FILE.qlp\n"
-    "       qlptool export FILE.qlp OUT.(png|bmp|svg|pdf) [--width PX] [--height PX]\n"
-    "              [--form whole|layout|wiring]\n";
-
-int Dump(const char* fileName, CToolServices& services) {
-    CKORVANEXDoc doc;
-    if (!doc.OnOpenDocument(fileName)) {
-        const std::string reason =
-            services.Messages().empty() ? "cannot read the drawing" : services.Messages().back();
-        std::cerr << "qlptool: " << fileName << ": " << reason << '\n';
-        return 1;
-    }
-    if (!doc.IsComplete()) {
-        std::cerr << "qlptool: " << fileName
-                  << ": the drawing ends in a damaged element; showing the elements before it\n";
-    }
-    std::cout << DumpDrawing(doc).dump(2) << '\n';
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool exporting = argc >= 2 && std::string_view(argv[1]) == "export";
-    if (!exporting && (argc != 3 || std::string_view(argv[1]) != "dump")) {
-        std::cerr << kUsage;
-        return 2;
-    }
     CToolServices services;
     SetAppServices(&services);
     CExVecFont font;
     LoadProgramFont(font);
-    const int result =
-        exporting ? RunExport(argc - 2, argv + 2, services) : Dump(argv[2], services);
+
+    CLI::App app("クイルプランの図面をウィンドウなしで調べます", "qlptool");
+    SetUpCommandLine(app);
+    AddDumpCommand(app, services);
+    AddExportCommand(app, services);
+    // Only the list of commands has this footer: the commands would inherit it from before.
+    app.footer("コマンドの説明は qlptool コマンド --help で表示します");
+    const int result = RunCommandLine(app, argc, argv);
+
     SetAppServices(nullptr);
     SetVecFont(nullptr);
     return result;

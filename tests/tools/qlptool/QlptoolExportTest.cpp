@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -83,7 +84,8 @@ TEST_F(QlptoolExportTest, APngIsTenTwentyFourBySevenSixtyEightUnlessToldOtherwis
     EXPECT_EQ(BigEndian32(png, 16), 1024u);
     EXPECT_EQ(BigEndian32(png, 20), 768u);
 
-    ASSERT_EQ(RunTool(Export("small.png", " --width 320 --height 200"), m_errors), 0);
+    // The last of repeated values counts; a leading zero is still decimal.
+    ASSERT_EQ(RunTool(Export("small.png", " --width 999 --width 320 --height 0200"), m_errors), 0);
     const std::string small = ReadFile(m_folder / "small.png");
     EXPECT_EQ(BigEndian32(small, 16), 320u);
     EXPECT_EQ(BigEndian32(small, 20), 200u);
@@ -108,17 +110,38 @@ TEST_F(QlptoolExportTest, SvgAndPdfAreWrittenAsVectorPictures) {
     EXPECT_EQ(ReadFile(m_folder / "plan.pdf").substr(0, 5), "%PDF-");
 }
 
-TEST_F(QlptoolExportTest, BadInputIsRefusedWithOneMessage) {
-    for (const std::string& arguments :
-         {Export("plan.gif"), Export("plan.png", " --width 0"), Export("plan.png", " --width x"),
-          Export("plan.png", " --height"), Export("plan.png", " --form sideways"),
-          Export("plan.png", " --colour red"),
-          std::string("export ") + (m_folder / "plan.qlp").string(),
-          "export " + (m_folder / "none.qlp").string() + " " + (m_folder / "x.png").string(),
-          Export("no/such/folder/plan.png")}) {
-        EXPECT_EQ(RunTool(arguments, m_errors), 1) << arguments;
+TEST_F(QlptoolExportTest, BadInputIsRefusedWithOneJapaneseMessage) {
+    const std::string plan = (m_folder / "plan.qlp").string();
+    const struct {
+        std::string arguments;
+        const char* message;
+    } cases[] = {
+        {Export("plan.gif"), "画像の形式は拡張子"},
+        {Export("plan.png", " --width 0"),
+         "--width: 「0」は 16 から 16384 までの整数ではありません"},
+        {Export("plan.png", " --height 16385"), "--height: 「16385」は 16 から 16384"},
+        {Export("plan.png", " --width x"), "--width: 「x」は"},
+        {Export("plan.png", " --width 1e3"), "--width: 「1e3」は"},
+        {Export("plan.png", " --height"), "--height: 値を指定してください"},
+        {Export("plan.png", " --form sideways"), "--form: 「sideways」は whole、layout、wiring"},
+        {Export("plan.png", " --form 1"), "--form: 「1」は"},
+        {Export("plan.png", " --colour red"), "不明なオプションです: --colour"},
+        {Export("plan.png", " extra.png"), "余分な引数です: "},
+        {"export " + plan, "画像ファイルを指定してください"},
+        {"export " + (m_folder / "none.qlp").string() + " " + (m_folder / "x.png").string(),
+         "ファイル読み込みに失敗しました: "},
+        {Export("no/such/folder/plan.png"), "画像の保存に失敗しました: "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunTool(c.arguments, m_errors), 1) << c.arguments;
         const std::string message = ReadFile(m_errors);
-        EXPECT_EQ(message.rfind("qlptool: ", 0), 0u) << arguments << ": " << message;
+        EXPECT_EQ(message.rfind("qlptool: ", 0), 0u) << c.arguments << ": " << message;
+        EXPECT_NE(message.find(c.message), std::string::npos) << c.arguments << ": " << message;
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+        for (const char* english : {"Usage", "The following", "required", "Could not convert",
+                                    "Expected", "not in range", "cannot"}) {
+            EXPECT_EQ(message.find(english), std::string::npos) << c.arguments << ": " << message;
+        }
     }
     EXPECT_FALSE(fs::exists(m_folder / "plan.gif"));
 }

@@ -21,7 +21,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <sys/wait.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -116,13 +118,69 @@ TEST_F(QlptoolTest, CommandLinePrintsJsonOrOneErrorLine) {
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.output, "");
     const std::string error = ReadFile(m_folder / "err.txt");
-    EXPECT_NE(error.find("ファイル読み込みに失敗しました"), std::string::npos);
+    EXPECT_EQ(error.rfind("qlptool: ファイル読み込みに失敗しました: ", 0), 0u) << error;
+    EXPECT_NE(error.find("クイルプランの図面ではありません"), std::string::npos) << error;
     EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1);
 
     const ToolRun missing =
         RunTool("dump " + (m_folder / "none.qlp").string(), m_folder / "err.txt");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.output, "");
+}
+
+TEST_F(QlptoolTest, BadCommandLinesGetOneJapaneseLine) {
+    const struct {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"frob", "qlptool: 不明なコマンドです: frob\n"},
+        {"--colour", "qlptool: 不明なオプションです: --colour\n"},
+        {"dump", "qlptool: 図面ファイルを指定してください\n"},
+        {"dump a.qlp b.qlp", "qlptool: 余分な引数です: b.qlp\n"},
+        {"dump a.qlp --colour red", "qlptool: 不明なオプションです: --colour\n"},
+        {"dump -x", "qlptool: 不明なオプションです: -x\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunTool(c.arguments, m_folder / "err.txt");
+        EXPECT_EQ(run.exitCode, 1) << c.arguments;
+        EXPECT_EQ(run.output, "") << c.arguments;
+        EXPECT_EQ(ReadFile(m_folder / "err.txt"), c.message) << c.arguments;
+    }
+}
+
+TEST_F(QlptoolTest, WithoutACommandTheCommandsAreListedOnStderr) {
+    const ToolRun run = RunTool("", m_folder / "err.txt");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "");
+    const std::string usage = ReadFile(m_folder / "err.txt");
+    EXPECT_NE(usage.find("使い方: qlptool"), std::string::npos) << usage;
+    EXPECT_NE(usage.find("  dump "), std::string::npos) << usage;
+    EXPECT_NE(usage.find("  export "), std::string::npos) << usage;
+    std::istringstream lines(usage);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(line.rfind("qlptool: ", 0), 0u) << line;
+    }
+}
+
+TEST_F(QlptoolTest, HelpOfEachCommandNamesItsArgumentsOnStdout) {
+    const struct {
+        const char* arguments;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"--help", {"使い方: qlptool", "dump", "export", "--help"}},
+        {"dump --help", {"使い方: qlptool dump", "図面ファイル"}},
+        {"export --help",
+         {"使い方: qlptool export", "図面ファイル", "画像ファイル", "--width ピクセル数",
+          "--height ピクセル数", "--form 内容", "whole", "layout", "wiring"}},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunTool(c.arguments, m_folder / "err.txt");
+        EXPECT_EQ(run.exitCode, 0) << c.arguments;
+        EXPECT_EQ(ReadFile(m_folder / "err.txt"), "") << c.arguments;
+        for (const std::string& name : c.names) {
+            EXPECT_NE(run.output.find(name), std::string::npos) << c.arguments << ": " << name;
+        }
+    }
 }
 
 TEST_F(QlptoolTest, DamagedLastElementStillDumpsTheOthers) {
@@ -140,7 +198,7 @@ TEST_F(QlptoolTest, DamagedLastElementStillDumpsTheOthers) {
     const auto parsed = nlohmann::json::parse(run.output);
     EXPECT_EQ(parsed["complete"], false);
     EXPECT_EQ(parsed["elements"].size(), 1u);
-    EXPECT_NE(ReadFile(m_folder / "err.txt").find("damaged"), std::string::npos);
+    EXPECT_EQ(ReadFile(m_folder / "err.txt").rfind("qlptool: 図面の最後の部品が壊れている", 0), 0u);
 }
 
 TEST_F(QlptoolTest, DumpShowsWallThicknessRoomFloorAndPillarArea) {
