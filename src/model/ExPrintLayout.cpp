@@ -1,5 +1,6 @@
 #include "ExPrintLayout.h"
 
+#include "ExViewSettings.h"
 #include "KORVANEXDoc.h"
 
 #include <algorithm>
@@ -29,6 +30,10 @@ constexpr std::array<ScaleBarRow, 11> kScaleBars = {{{860, 15000},
 
 std::int64_t CeilDiv(std::int64_t value, std::int64_t divisor) {
     return (value + divisor - 1) / divisor;
+}
+
+std::int64_t SheetUnits(int metres) {
+    return std::int64_t(std::clamp(metres, kMinMapMetres, kMaxMapMetres)) * kUnitsPerMetre;
 }
 
 // A page's length with the fit border taken off, never below one unit.
@@ -62,10 +67,9 @@ int PreselectedPrintForm(int viewMode, int currentForm) {
 }
 
 int CExPrintLayout::FittedScale(int mapWidthM, int mapHeightM, ExPoint page) {
-    const std::int64_t width = std::int64_t(std::max(mapWidthM, 1)) * kUnitsPerMetre;
+    const std::int64_t width = SheetUnits(mapWidthM);
     // The scale bar stands a fifth of its length above the sheet.
-    const std::int64_t height = std::int64_t(std::max(mapHeightM, 1)) * kUnitsPerMetre +
-                                PrintScaleBarFor(mapWidthM).length / 5;
+    const std::int64_t height = SheetUnits(mapHeightM) + PrintScaleBarFor(mapWidthM).length / 5;
     const std::int64_t scale =
         std::max(CeilDiv(width, Usable(page.x)), CeilDiv(height, Usable(page.y)));
     return static_cast<int>(std::clamp<std::int64_t>(scale, kMinScale, kMaxScale));
@@ -78,8 +82,8 @@ CExPrintLayout CExPrintLayout::Make(int mapWidthM, int mapHeightM, ExPoint page,
     layout.m_nScale = layout.m_bFitted ? FittedScale(mapWidthM, mapHeightM, layout.m_ptPage)
                                        : std::clamp(scale, kMinScale, kMaxScale);
     layout.m_scaleBar = PrintScaleBarFor(mapWidthM);
-    const std::int64_t sheetX = std::int64_t(std::max(mapWidthM, 1)) * kUnitsPerMetre;
-    const std::int64_t sheetY = std::int64_t(std::max(mapHeightM, 1)) * kUnitsPerMetre;
+    const std::int64_t sheetX = SheetUnits(mapWidthM);
+    const std::int64_t sheetY = SheetUnits(mapHeightM);
     layout.m_ptSheet = {static_cast<int>(sheetX / layout.m_nScale),
                         static_cast<int>(sheetY / layout.m_nScale)};
     if (layout.m_bFitted) {

@@ -6,6 +6,10 @@
 // loaded drawing hands to its view when the view is first laid out. A view keeps exactly one of
 // these and every reader (its geometry, the elements through the view context, the drawing file)
 // reads that one, so a new setting is added here once.
+// A drawing sheet is 1 to 1000 metres each way; larger sizes in a file are cut down.
+inline constexpr int kMinMapMetres = 1;
+inline constexpr int kMaxMapMetres = 1000;
+
 struct ExViewSettings {
     ExPoint center;      // drawing point under the centre of the view
     int zoom = 100;      // divisor chosen by the user

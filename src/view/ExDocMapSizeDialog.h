@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExEdit.h"
+#include "ExViewSettings.h"
 #include "MapSizeChange.h"
 
 #include <QDialog>
@@ -16,8 +17,8 @@ class CExDocMapSizeDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kMinMetres = 1;
-    static constexpr int kMaxMetres = 1000;
+    static constexpr int kMinMetres = kMinMapMetres;
+    static constexpr int kMaxMetres = kMaxMapMetres;
 
     CExDocMapSizeDialog(CKORVANEXDoc& doc, ExMapSize current, int viewScale,
                         QWidget* parent = nullptr);

@@ -124,8 +124,8 @@ void CKORVANEXView::ApplyStoredSettings(const ExViewSettings& stored) {
     m_settings.zoomIndex = zoom.index;
     m_settings.viewScale =
         std::clamp(stored.viewScale, CViewGeometry::kMinScale, CViewGeometry::kMaxScale);
-    m_settings.mapWidth = std::clamp(stored.mapWidth, 1, 1000);
-    m_settings.mapHeight = std::clamp(stored.mapHeight, 1, 1000);
+    m_settings.mapWidth = std::clamp(stored.mapWidth, kMinMapMetres, kMaxMapMetres);
+    m_settings.mapHeight = std::clamp(stored.mapHeight, kMinMapMetres, kMaxMapMetres);
     m_settings.showGrid = stored.showGrid != 0 ? 1 : 0;
     m_settings.showMeasure = stored.showMeasure != 0 ? 1 : 0;
     m_settings.showArea = stored.showArea != 0 ? 1 : 0;
