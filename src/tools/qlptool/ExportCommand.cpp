@@ -4,29 +4,12 @@
 #include "DrawingDecision.h"
 #include "KORVANEXDoc.h"
 #include "SheetExport.h"
+#include "ToolGuiApplication.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QMessageLogContext>
 #include <QString>
 
 #include <algorithm>
-#include <iostream>
 #include <memory>
-
-namespace {
-
-constexpr int kMaxSheetMetres = 1000;
-
-// Qt's own notes about the session (no runtime folder, no display) are not the tool's business:
-// what goes wrong is reported once, by the tool.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::cerr << "qlptool: " << message.toStdString() << '\n';
-    }
-}
-
-} // namespace
 
 void AddExportCommand(CLI::App& app, CToolServices& services) {
     auto request = std::make_shared<ExportRequest>();
@@ -68,24 +51,19 @@ int RunExport(const ExportRequest& request, CToolServices& services) {
     if (!OpenDrawing(doc, request.drawing, services)) {
         return 1;
     }
-    // Pictures and their fonts need a GUI application, never a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietQtMessages);
-    int appArgc = 1;
-    char appName[] = "qlptool";
-    char* appArgv[] = {appName, nullptr};
-    QGuiApplication app(appArgc, appArgv);
+    const CToolGuiApplication application;
 
     const ExViewSettings& settings = doc.ViewSettings();
-    const int mapWidth = std::clamp(settings.mapWidth, 1, kMaxSheetMetres);
-    const int mapHeight = std::clamp(settings.mapHeight, 1, kMaxSheetMetres);
+    const int mapWidth = std::clamp(settings.mapWidth, kMinMapMetres, kMaxMapMetres);
+    const int mapHeight = std::clamp(settings.mapHeight, kMinMapMetres, kMaxMapMetres);
     const CExDrawingDecision decision = request.form
                                             ? CExDrawingDecision::ForPrintForm(*request.form)
                                             : CExDrawingDecision::ForPicture(doc.GetViewMode());
-    // ExportSheet's reasons are written for developers, in English: the user gets the file.
+    QString error;
     if (!ExportSheet(doc, output, *format, QSize(request.width, request.height), decision, mapWidth,
-                     mapHeight, nullptr)) {
-        return Fail("画像の保存に失敗しました: " + request.picture);
+                     mapHeight, &error)) {
+        return Fail("画像の保存に失敗しました: " + request.picture + "（" + error.toStdString() +
+                    "）");
     }
     return 0;
 }
