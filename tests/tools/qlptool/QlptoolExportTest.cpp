@@ -1,5 +1,6 @@
 #include "ExGeneralParts.h"
 #include "KORVANEXDoc.h"
+#include "support/QlptoolRun.h"
 #include "support/ShapeBuilder.h"
 #include "support/TempFolder.h"
 
@@ -7,29 +8,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs qlptool with its messages in a file; the exit code.
-int RunTool(const std::string& arguments, const fs::path& errors) {
-    const std::string command =
-        std::string(QLPTOOL_PATH) + " " + arguments + " >/dev/null 2>" + errors.string();
-    const int status = std::system(command.c_str());
-    return WEXITSTATUS(status);
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::uint32_t BigEndian32(const std::string& bytes, std::size_t at) {
     std::uint32_t value = 0;
@@ -77,7 +63,7 @@ protected:
 } // namespace
 
 TEST_F(QlptoolExportTest, APngIsTenTwentyFourBySevenSixtyEightUnlessToldOtherwise) {
-    ASSERT_EQ(RunTool(Export("plan.png"), m_errors), 0) << ReadFile(m_errors);
+    ASSERT_EQ(RunTool(Export("plan.png"), m_errors).exitCode, 0) << ReadFile(m_errors);
     const std::string png = ReadFile(m_folder / "plan.png");
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
@@ -85,14 +71,17 @@ TEST_F(QlptoolExportTest, APngIsTenTwentyFourBySevenSixtyEightUnlessToldOtherwis
     EXPECT_EQ(BigEndian32(png, 20), 768u);
 
     // The last of repeated values counts; a leading zero is still decimal.
-    ASSERT_EQ(RunTool(Export("small.png", " --width 999 --width 320 --height 0200"), m_errors), 0);
+    ASSERT_EQ(
+        RunTool(Export("small.png", " --width 999 --width 320 --height 0200"), m_errors).exitCode,
+        0);
     const std::string small = ReadFile(m_folder / "small.png");
     EXPECT_EQ(BigEndian32(small, 16), 320u);
     EXPECT_EQ(BigEndian32(small, 20), 200u);
 }
 
 TEST_F(QlptoolExportTest, ABitmapHasTwentyFourBitsAPixel) {
-    ASSERT_EQ(RunTool(Export("plan.bmp", " --form layout"), m_errors), 0) << ReadFile(m_errors);
+    ASSERT_EQ(RunTool(Export("plan.bmp", " --form layout"), m_errors).exitCode, 0)
+        << ReadFile(m_errors);
     const std::string bmp = ReadFile(m_folder / "plan.bmp");
     ASSERT_GT(bmp.size(), 30u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -102,11 +91,13 @@ TEST_F(QlptoolExportTest, ABitmapHasTwentyFourBitsAPixel) {
 }
 
 TEST_F(QlptoolExportTest, SvgAndPdfAreWrittenAsVectorPictures) {
-    ASSERT_EQ(RunTool(Export("plan.svg", " --form whole"), m_errors), 0) << ReadFile(m_errors);
+    ASSERT_EQ(RunTool(Export("plan.svg", " --form whole"), m_errors).exitCode, 0)
+        << ReadFile(m_errors);
     const std::string svg = ReadFile(m_folder / "plan.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("1024"), std::string::npos);
-    ASSERT_EQ(RunTool(Export("plan.pdf", " --form wiring"), m_errors), 0) << ReadFile(m_errors);
+    ASSERT_EQ(RunTool(Export("plan.pdf", " --form wiring"), m_errors).exitCode, 0)
+        << ReadFile(m_errors);
     EXPECT_EQ(ReadFile(m_folder / "plan.pdf").substr(0, 5), "%PDF-");
 }
 
@@ -133,7 +124,7 @@ TEST_F(QlptoolExportTest, BadInputIsRefusedWithOneJapaneseMessage) {
         {Export("no/such/folder/plan.png"), "画像の保存に失敗しました: "},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(RunTool(c.arguments, m_errors), 1) << c.arguments;
+        EXPECT_EQ(RunTool(c.arguments, m_errors).exitCode, 1) << c.arguments;
         const std::string message = ReadFile(m_errors);
         EXPECT_EQ(message.rfind("qlptool: ", 0), 0u) << c.arguments << ": " << message;
         EXPECT_NE(message.find(c.message), std::string::npos) << c.arguments << ": " << message;
