@@ -5,6 +5,7 @@
 #include "DumpCommand.h"
 #include "ExVecFont.h"
 #include "ExportCommand.h"
+#include "PrintCommand.h"
 #include "ToolServices.h"
 
 #include <filesystem>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     SetUpCommandLine(app);
     AddDumpCommand(app, services);
     AddExportCommand(app, services);
+    AddPrintCommand(app, services);
     // Only the list of commands has this footer: the commands would inherit it from before.
     app.footer("コマンドの説明は qlptool コマンド --help で表示します");
     const int result = RunCommandLine(app, argc, argv);

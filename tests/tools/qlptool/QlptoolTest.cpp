@@ -12,17 +12,16 @@
 #include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
 #include "support/ImageBuilder.h"
+#include "support/QlptoolRun.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <sys/wait.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -42,30 +41,6 @@ void MakeDrawing(CKORVANEXDoc& doc) {
     part->SetAngle(15);
     doc.AddElement(std::move(part));
     doc.ViewSettings() = {{7, 8}, 50, 8, 50, 30, 20, 1, 0, 1};
-}
-
-struct ToolRun {
-    int exitCode;
-    std::string output;
-};
-
-// Runs qlptool with stdout captured and stderr sent to a file.
-ToolRun RunTool(const std::string& arguments, const fs::path& errors) {
-    const std::string command =
-        std::string(QLPTOOL_PATH) + " " + arguments + " 2>" + errors.string();
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (const std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get())) {
-        output.append(buffer.data(), n);
-    }
-    const int status = pclose(pipe.release());
-    return {WEXITSTATUS(status), output};
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 class QlptoolTest : public ::testing::Test {
@@ -167,11 +142,14 @@ TEST_F(QlptoolTest, HelpOfEachCommandNamesItsArgumentsOnStdout) {
         const char* arguments;
         std::vector<std::string> names;
     } cases[] = {
-        {"--help", {"使い方: qlptool", "dump", "export", "--help"}},
+        {"--help", {"使い方: qlptool", "dump", "export", "print", "--help"}},
         {"dump --help", {"使い方: qlptool dump", "図面ファイル"}},
         {"export --help",
          {"使い方: qlptool export", "図面ファイル", "画像ファイル", "--width ピクセル数",
           "--height ピクセル数", "--form 内容", "whole", "layout", "wiring"}},
+        {"print --help",
+         {"使い方: qlptool print", "PDFファイル", "--scale fit|N", "--form 形式", "--paper 用紙",
+          "--landscape"}},
     };
     for (const auto& c : cases) {
         const ToolRun run = RunTool(c.arguments, m_folder / "err.txt");
