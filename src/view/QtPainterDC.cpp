@@ -80,9 +80,9 @@ QImage ToQImage(const CExDib16& bitmap, bool whiteTransparent) {
 } // namespace
 
 CQtPainterDC::CQtPainterDC(QPainter& painter, const QTransform& viewToDevice,
-                           double minimumPenWidth)
+                           double minimumPenWidth, Hairlines hairlines)
     : m_painter(painter), m_transform(viewToDevice),
-      m_dMinimumPenWidth(std::max(1.0, minimumPenWidth)) {
+      m_dMinimumPenWidth(std::max(1.0, minimumPenWidth)), m_hairlines(hairlines) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     SelectPen(m_pen);
     SelectBrush(m_brush);
@@ -120,6 +120,10 @@ ExPen CQtPainterDC::SelectPen(const ExPen& pen) {
     const bool styled = pen.geometric || width <= m_dMinimumPenWidth || pen.style == kPenNull;
     qpen.setStyle(styled ? ToQtStyle(pen.style) : Qt::SolidLine);
     qpen.setWidthF(width);
+    if (m_hairlines == Hairlines::ScreenPixel && width <= m_dMinimumPenWidth) {
+        qpen.setWidthF(0);
+        qpen.setCosmetic(true);
+    }
     qpen.setCapStyle(Qt::RoundCap);
     qpen.setJoinStyle(Qt::RoundJoin);
     m_painter.setPen(qpen);

@@ -11,10 +11,14 @@ class QPainter;
 // The drawing surface on a QPainter: screen layers, printers, PDF and pictures. Elements draw
 // in view units (0.01 mm on the screen, y up); a transform maps them to device pixels. A pen
 // narrower than one device pixel still draws one pixel, as on the classic display; surfaces
-// whose pixels are too fine for that (printers) ask for a wider least width.
+// whose pixels are too fine for that (printers) ask for a wider least width, and a picture
+// that is shown at any zoom (the print preview) for the thinnest lines as one screen pixel.
 class CQtPainterDC final : public CExDC {
 public:
-    CQtPainterDC(QPainter& painter, const QTransform& viewToDevice, double minimumPenWidth = 1.0);
+    enum class Hairlines { DeviceWidth, ScreenPixel };
+
+    CQtPainterDC(QPainter& painter, const QTransform& viewToDevice, double minimumPenWidth = 1.0,
+                 Hairlines hairlines = Hairlines::DeviceWidth);
 
     // The transform for a device of the given resolution whose top-left pixel shows the view
     // point topLeft.
@@ -42,6 +46,7 @@ private:
     QPainter& m_painter;
     QTransform m_transform;
     double m_dMinimumPenWidth;
+    Hairlines m_hairlines;
     ExPen m_pen;
     ExBrush m_brush;
 };

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QPageSize>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -28,7 +29,7 @@ constexpr int kScaleBarTextRaise = 300;
 // The page marks: small and light, just below the printable area's right end.
 constexpr double kMarkHeightMm = 2.5;
 constexpr double kMarkGapMm = 1.5;
-constexpr QRgb kMarkColour = 0x909090;
+constexpr QRgb kMarkColour = 0x707070;
 
 bool Overlaps(const ExRect& a, const ExRect& b) {
     return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
@@ -72,8 +73,12 @@ void CSheetPrinter::PaintPage(QPainter& painter, int page) {
                           WrapToInt32(std::int64_t(origin.y) - size.y)};
     painter.save();
     painter.setClipRect(QRect(0, 0, ToDevice(size.x, m_nDpi), ToDevice(size.y, m_nDpi)));
-    CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(m_nDpi, origin),
-                    kThinnestLineMm * m_nDpi / 25.4);
+    // The preview records the page as a picture and shows it at any zoom.
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool preview = engine && engine->type() == QPaintEngine::Picture;
+    CQtPainterDC dc(
+        painter, CQtPainterDC::ViewToDevice(m_nDpi, origin), kThinnestLineMm * m_nDpi / 25.4,
+        preview ? CQtPainterDC::Hairlines::ScreenPixel : CQtPainterDC::Hairlines::DeviceWidth);
     for (const auto& part : m_doc.Elements()) {
         // Elements whose bounds are not known yet (an area before its first count) are drawn
         // anyway; the clip keeps them on their page.
