@@ -1,0 +1,119 @@
+// `qlptool print` of a 100 000-part plan as a whole process: wall time and peak memory.
+
+#include "ExGeneralParts.h"
+#include "ExHeadlessView.h"
+#include "KORVANEXDoc.h"
+#include "support/TwentyLineShape.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kParts = 100000;
+constexpr int kMapWidth = 50;
+constexpr int kMapHeight = 28;
+
+// 100 000 twenty-line parts of 30 cm scattered over a 50 m × 28 m sheet.
+void SavePlan(const fs::path& file) {
+    CExHeadlessView view(100, kMapWidth, kMapHeight);
+    ExActiveViewScope active(&view);
+    CKORVANEXDoc doc;
+    doc.ViewSettings().mapWidth = kMapWidth;
+    doc.ViewSettings().mapHeight = kMapHeight;
+    const std::string shape = TwentyLineShape();
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
+    std::uniform_int_distribution<int> y(20000, kMapHeight * 100000 - 20000);
+    for (int i = 0; i < kParts; ++i) {
+        auto part = std::make_unique<CExGeneralParts>();
+        part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
+        part->SetWidth(30000);
+        part->SetHeight(30000);
+        part->SetPosition(x(random), y(random));
+        part->SetPartsCode(70101);
+        doc.AddElement(std::move(part));
+    }
+    doc.OnSaveDocument(file);
+}
+
+// The plan, saved once by a child process so that this one stays small.
+const fs::path& GeneratedPlan() {
+    static const fs::path path = [] {
+        const fs::path file = fs::temp_directory_path() / "qp-bench-print-100k.qlp";
+        const pid_t child = fork();
+        if (child == 0) {
+            SavePlan(file);
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return file;
+    }();
+    return path;
+}
+
+// Runs the tool and waits for it; its peak resident memory in KiB, -1 when it failed. The peak
+// also counts what the child shared with this process before its exec, so this process is kept
+// small: the plan is made in a child of its own.
+long RunTool(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        return -1;
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return -1;
+    }
+    return usage.ru_maxrss;
+}
+
+void BM_QlptoolPrint(benchmark::State& state, const char* scale) {
+    const fs::path pdf = fs::temp_directory_path() / "qp-bench-print.pdf";
+    long peak = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        peak = RunTool(
+            {QLPTOOL_PATH, "print", GeneratedPlan().string(), pdf.string(), "--scale", scale});
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (peak < 0) {
+            state.SkipWithError("qlptool print failed");
+            break;
+        }
+    }
+    state.counters["peak_MiB"] = static_cast<double>(peak) / 1024;
+    state.counters["pdf_MiB"] = static_cast<double>(fs::file_size(pdf)) / (1024 * 1024);
+}
+BENCHMARK_CAPTURE(BM_QlptoolPrint, fit, "fit")
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_QlptoolPrint, one_fiftieth, "50")
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
