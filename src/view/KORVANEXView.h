@@ -102,6 +102,8 @@ public:
     // Ends the tool, deselects everything and asks for the form and the divisor, offering the
     // divisor that fits the printer's page; false when cancelled.
     bool PreparePrinting(const QPrinter& printer);
+    // Whether the printer the user chose can print: a file, or one the print system offers.
+    static bool CanPrintOn(const QPrinter& printer);
     // Prints the pages of the chosen form and divisor; false after a message.
     bool PrintTo(QPrinter& printer);
     int AutoPrintScale() const { return m_nAutoPrintScale; }

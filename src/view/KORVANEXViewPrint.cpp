@@ -31,6 +31,11 @@ private:
 
 } // namespace
 
+// The print system may offer no printer at all; printing to a file needs none.
+bool CKORVANEXView::CanPrintOn(const QPrinter& printer) {
+    return !printer.outputFileName().isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
 bool CKORVANEXView::PreparePrinting(const QPrinter& printer) {
     CancelTool();
     if (!m_doc.Selection().IsEmpty()) {
@@ -86,8 +91,7 @@ void CKORVANEXView::OnFilePrint(QPrinter& printer) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    // The print system may offer no printer at all; printing to a file needs none.
-    if (QPrinterInfo::availablePrinterNames().isEmpty() && printer.outputFileName().isEmpty()) {
+    if (!CanPrintOn(printer)) {
         AppServices().MessageBox(kNoPrinter, ExMessageIcon::Stop, ExMessageButtons::Ok);
         return;
     }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -69,6 +70,15 @@ private slots:
         shown.view->repaint();
         QCOMPARE(shown.view->Settings().viewScale, viewScale);
         QCOMPARE(square->DrawLines().at(0).viewStart, onScreen);
+    }
+
+    void printingNeedsAPrinterOrAFile() {
+        QPrinter printer;
+        printer.setOutputFileName(QString());
+        QCOMPARE(CKORVANEXView::CanPrintOn(printer),
+                 !QPrinterInfo::availablePrinterNames().isEmpty());
+        printer.setOutputFileName(QStringLiteral("/tmp/plan.pdf"));
+        QVERIFY(CKORVANEXView::CanPrintOn(printer));
     }
 
     void cancellingTheSettingsStopsPrinting() {
