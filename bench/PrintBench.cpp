@@ -1,16 +1,14 @@
 // `qlptool print` of a 100 000-part plan as a whole process: wall time and peak memory.
 
-#include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
-#include "support/TwentyLineShape.h"
+#include "support/ScatteredParts.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -28,26 +26,14 @@ constexpr int kParts = 100000;
 constexpr int kMapWidth = 50;
 constexpr int kMapHeight = 28;
 
-// 100 000 twenty-line parts of 30 cm scattered over a 50 m × 28 m sheet.
+// The view benchmarks' 100 000 parts on their 50 m × 28 m sheet.
 void SavePlan(const fs::path& file) {
     CExHeadlessView view(100, kMapWidth, kMapHeight);
     ExActiveViewScope active(&view);
     CKORVANEXDoc doc;
     doc.ViewSettings().mapWidth = kMapWidth;
     doc.ViewSettings().mapHeight = kMapHeight;
-    const std::string shape = TwentyLineShape();
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
-    std::uniform_int_distribution<int> y(20000, kMapHeight * 100000 - 20000);
-    for (int i = 0; i < kParts; ++i) {
-        auto part = std::make_unique<CExGeneralParts>();
-        part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
-        part->SetWidth(30000);
-        part->SetHeight(30000);
-        part->SetPosition(x(random), y(random));
-        part->SetPartsCode(70101);
-        doc.AddElement(std::move(part));
-    }
+    AddScatteredParts(doc, kParts, kMapWidth, kMapHeight);
     doc.OnSaveDocument(file);
 }
 

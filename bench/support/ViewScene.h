@@ -5,18 +5,13 @@
 
 #include "DrawingDecision.h"
 #include "ExAppServices.h"
-#include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
 #include "ViewGeometry.h"
 #include "ViewRenderer.h"
-#include "support/TwentyLineShape.h"
+#include "support/ScatteredParts.h"
 
 #include <QSize>
-
-#include <memory>
-#include <random>
-#include <string>
 
 constexpr QSize kClient(1920, 1080);
 // 50 m × 28 m at 1/100 fills the client.
@@ -36,21 +31,7 @@ struct Scene {
 
     explicit Scene(int parts, int scale = kScale, const ExDrawingDefaults& defaults = {})
         : context(scale, kMapWidth, kMapHeight, 96) {
-        const std::string shape = TwentyLineShape();
-        std::mt19937 random(7);
-        std::uniform_int_distribution<int> x(20000, kMapWidth * 100000 - 20000);
-        std::uniform_int_distribution<int> y(20000, kMapHeight * 100000 - 20000);
-        std::uniform_int_distribution<int> angle(0, 359);
-        for (int i = 0; i < parts; ++i) {
-            auto part = std::make_unique<CExGeneralParts>();
-            part->LoadShape(shape.data(), static_cast<unsigned>(shape.size()));
-            part->SetWidth(30000);
-            part->SetHeight(30000);
-            part->SetPosition(x(random), y(random));
-            part->SetAngle(angle(random));
-            part->SetColor(ExRgb(i % 200, (i / 7) % 200, 90));
-            doc.AddElement(std::move(part));
-        }
+        AddScatteredParts(doc, parts, kMapWidth, kMapHeight);
         geometry.SetDpi(96);
         geometry.SetViewScale(scale);
         geometry.SetMapSize(kMapWidth, kMapHeight);
