@@ -20,9 +20,9 @@ namespace {
 
 // Commands that need an open drawing and nothing more.
 constexpr const char* kDrawingCommands[] = {
-    "fileClose",   "fileSave",        "fileSaveAs",      "fileBitmap", "viewGrid",
-    "viewMeasure", "viewArea",        "zoomDialog",      "layoutView", "wiringView",
-    "mapSize",     "partsListLayout", "partsListWiring", "selectTool"};
+    "fileClose",  "fileSave",    "fileSaveAs",      "fileBitmap",      "fileExport",
+    "viewGrid",   "viewMeasure", "viewArea",        "zoomDialog",      "layoutView",
+    "wiringView", "mapSize",     "partsListLayout", "partsListWiring", "selectTool"};
 
 // The presets under a zoom button's arrow, as a range of preset indexes: zooming in, from the
 // current zoom to 1/10; zooming out, from 1/500 to the current zoom. A typed zoom counts as the
@@ -110,6 +110,9 @@ void CMainFrame::BuildFileMenu() {
                       QKeySequence(Qt::CTRL | Qt::Key_B)),
             &QAction::triggered, this,
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnBitmapSave(); }); });
+    connect(AddAction(menu, QStringLiteral("fileExport"), QStringLiteral("エクスポート(&E)...")),
+            &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnExport(); }); });
     menu->addSeparator();
     AddPendingAction(menu, QStringLiteral("imageImport"), QStringLiteral("画像取り込み..."));
     AddPendingAction(menu, QStringLiteral("filePrint"), QStringLiteral("印刷(&P)..."),

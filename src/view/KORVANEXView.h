@@ -24,6 +24,7 @@
 #include <vector>
 
 class CEditTool;
+enum class ExPictureFormat;
 struct ExImagePixels;
 class QUndoStack;
 class CRulerH;
@@ -94,6 +95,9 @@ public:
     void OnBitmapSave();
     // Writes the picture of the whole sheet the bitmap command saves; false after its message.
     bool SaveBitmap(const QString& fileName);
+    // エクスポート: the same picture as PNG, SVG or PDF, the format by the file's extension.
+    void OnExport();
+    bool ExportPicture(const QString& fileName);
 
     // Printing (KORVANEXViewPrint.cpp) on the application's printer: the print settings
     // dialog, then the printer's own dialog or the preview.
@@ -216,6 +220,7 @@ private:
     void UpdateScrollBars();
     void PositionRulers();
     void ClearSelection();
+    bool WritePicture(const QString& fileName, ExPictureFormat format, QString* error);
     void ReportCompositionFailure();
     ExPaintSwitches PaintSwitches() const;
     void OnLibraryDragStarted(const CExParts* prototype);

@@ -1,4 +1,4 @@
-// The display switches, the view modes, the sheet size and the picture of the whole sheet.
+// The display switches, the view modes, the sheet size and the pictures of the whole sheet.
 
 #include "ExAppServices.h"
 #include "ExDocMapSizeDialog.h"
@@ -9,11 +9,37 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 constexpr const char* kBitmapFailed = "ビットマップ保存に失敗しました";
 constexpr const char* kBitmapFilter = "Bitmapファイル(*.bmp)";
 constexpr const char* kOverwriteQuestion = "%1 は既に存在します。\n上書きしますか？";
+constexpr const char* kExportFailed = "エクスポートに失敗しました。\n%1";
+
+// The pictures エクスポート writes, in the order of its file types.
+struct ExportType {
+    const char* filter;
+    const char* suffix;
+};
+constexpr ExportType kExportTypes[] = {
+    {"PNGファイル (*.png)", "png"}, {"SVGファイル (*.svg)", "svg"}, {"PDFファイル (*.pdf)", "pdf"}};
+
+// The name with the suffix added; when that names a file the dialog has not asked about, the
+// user is asked whether to overwrite it. Empty when the user declines.
+QString WithSuffix(const QString& fileName, const char* suffix) {
+    const QString named = fileName + QLatin1Char('.') + QLatin1String(suffix);
+    if (QFileInfo::exists(named)) {
+        const QString question = QString::fromUtf8(kOverwriteQuestion).arg(named);
+        if (AppServices().MessageBox(question.toStdString(), ExMessageIcon::Question,
+                                     ExMessageButtons::OkCancel) != ExMessageResult::Ok) {
+            return {};
+        }
+    }
+    return named;
+}
 
 } // namespace
 
@@ -90,29 +116,64 @@ void CKORVANEXView::OnBitmapSave() {
         return;
     }
     QString fileName = dialog.selectedFiles().constFirst();
-    // Another extension typed by the user is kept and ".bmp" added; the dialog could not have
-    // asked about overwriting that name, so it is asked here.
+    // Another extension typed by the user is kept and ".bmp" added.
     if (QFileInfo(fileName).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
-        fileName += QStringLiteral(".bmp");
-        if (QFileInfo::exists(fileName)) {
-            const QString question = QString::fromUtf8(kOverwriteQuestion).arg(fileName);
-            if (AppServices().MessageBox(question.toStdString(), ExMessageIcon::Question,
-                                         ExMessageButtons::OkCancel) != ExMessageResult::Ok) {
-                return;
-            }
-        }
+        fileName = WithSuffix(fileName, "bmp");
     }
-    SaveBitmap(fileName);
+    if (!fileName.isEmpty()) {
+        SaveBitmap(fileName);
+    }
+}
+
+void CKORVANEXView::OnExport() {
+    QFileDialog dialog(this, QStringLiteral("エクスポート"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const ExportType& type : kExportTypes) {
+        filters << QString::fromUtf8(type.filter);
+    }
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    QString fileName = dialog.selectedFiles().constFirst();
+    // A name typed with one of the pictures' extensions says the format; any other name gets the
+    // extension of the chosen file type.
+    const std::optional<ExPictureFormat> typed = PictureFormatOfFile(fileName);
+    if (!typed || *typed == ExPictureFormat::Bmp) {
+        const int type =
+            std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+        fileName = WithSuffix(fileName, kExportTypes[type].suffix);
+    }
+    if (!fileName.isEmpty()) {
+        ExportPicture(fileName);
+    }
+}
+
+bool CKORVANEXView::ExportPicture(const QString& fileName) {
+    QString error;
+    const bool saved = WritePicture(fileName, *PictureFormatOfFile(fileName), &error);
+    if (!saved) {
+        const QString message = QString::fromUtf8(kExportFailed).arg(error);
+        AppServices().MessageBox(message.toStdString(), ExMessageIcon::Stop, ExMessageButtons::Ok);
+    }
+    return saved;
+}
+
+// The whole sheet as the view mode shows it, at the picture size of the settings.
+bool CKORVANEXView::WritePicture(const QString& fileName, ExPictureFormat format, QString* error) {
+    const ExDrawingDefaults& defaults = AppServices().DrawingDefaults();
+    const bool saved =
+        ExportSheet(m_doc, fileName, format, QSize(defaults.bitmapWidth, defaults.bitmapHeight),
+                    CExDrawingDecision::ForPicture(m_doc.GetViewMode()), m_settings.mapWidth,
+                    m_settings.mapHeight, error);
+    // The parts were recomputed for the picture: the screen needs its own geometry back.
+    RedrawAll();
+    return saved;
 }
 
 bool CKORVANEXView::SaveBitmap(const QString& fileName) {
-    const ExDrawingDefaults& defaults = AppServices().DrawingDefaults();
-    const bool saved = ExportSheet(m_doc, fileName, ExPictureFormat::Bmp,
-                                   QSize(defaults.bitmapWidth, defaults.bitmapHeight),
-                                   CExDrawingDecision::ForPicture(m_doc.GetViewMode()),
-                                   m_settings.mapWidth, m_settings.mapHeight, nullptr);
-    // The parts were recomputed for the picture: the screen needs its own geometry back.
-    RedrawAll();
+    const bool saved = WritePicture(fileName, ExPictureFormat::Bmp, nullptr);
     if (!saved) {
         AppServices().MessageBox(kBitmapFailed, ExMessageIcon::Stop, ExMessageButtons::Ok);
     }

@@ -536,8 +536,8 @@ private slots:
 
     void withoutDrawingsTheWindowShowsNoneAndItsDrawingCommandsAreOff() {
         const char* drawingCommands[] = {
-            "fileSave", "fileBitmap", "filePrint",  "filePrintPreview", "zoomIn",
-            "zoomOut",  "mapSize",    "selectTool", "layoutView",       "wiringView"};
+            "fileSave", "fileBitmap", "fileExport", "filePrint",  "filePrintPreview", "zoomIn",
+            "zoomOut",  "mapSize",    "selectTool", "layoutView", "wiringView"};
         const auto verifyNoDrawing = [&](const CMainFrame& frame) {
             QCOMPARE(frame.windowTitle(), QStringLiteral("クイルプラン"));
             QCOMPARE(frame.ZoomIndicatorText(), QString());

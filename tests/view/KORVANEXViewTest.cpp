@@ -5,6 +5,8 @@
 #include "support/ViewFixtures.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -221,6 +223,37 @@ private slots:
         QVERIFY(!shown.view->SaveBitmap(folder.filePath(QStringLiteral("missing/plan.bmp"))));
         QCOMPARE(QString::fromStdString(services.Messages().back().text),
                  QStringLiteral("ビットマップ保存に失敗しました"));
+    }
+
+    void exportWritesPngSvgAndPdfOfTheConfiguredSize() {
+        RecordingServices services;
+        services.Defaults().bitmapWidth = 320;
+        services.Defaults().bitmapHeight = 240;
+        Shown shown;
+        AddSquare(shown.doc, {1250000, 1250000}, 200000, kRed);
+        shown.Show();
+        QTemporaryDir folder;
+        const QString png = folder.filePath(QStringLiteral("plan.PNG"));
+        QVERIFY(shown.view->ExportPicture(png));
+        QCOMPARE(QImage(png).size(), QSize(320, 240));
+        const QString svg = folder.filePath(QStringLiteral("plan.svg"));
+        QVERIFY(shown.view->ExportPicture(svg));
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        QVERIFY(svgFile.readAll().contains("viewBox=\"0 0 320 240\""));
+        const QString pdf = folder.filePath(QStringLiteral("plan.pdf"));
+        QVERIFY(shown.view->ExportPicture(pdf));
+        QFile pdfFile(pdf);
+        QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdfFile.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(bytes.contains("/MediaBox [0 0 240.000000 180.000000]")); // 320 × 240 px at 96 dpi
+        QVERIFY(shown.view->IsRecalcAllPending());
+        QVERIFY(services.Messages().empty());
+
+        QVERIFY(!shown.view->ExportPicture(folder.filePath(QStringLiteral("missing/plan.svg"))));
+        QVERIFY(QString::fromStdString(services.Messages().back().text)
+                    .startsWith(QStringLiteral("エクスポートに失敗しました。")));
     }
 };
 
