@@ -136,7 +136,6 @@ private:
     // Printing (MainFramePrint.cpp).
     QPrinter& Printer();
     void ConnectPrintCommands();
-    void UpdatePrintCommandStates();
     QUndoStack* ActiveHistory() const;
     void OnImportImage();
     void ShowImportFailure(const char* message, const QString& fileName, const QString& reason);

@@ -151,7 +151,6 @@ void CMainFrame::UpdateEditCommandStates() {
     Action(QStringLiteral("partsProperties"))->setEnabled(view && tool == excommand::kSelectTool);
     UpdateHistoryStates();
     UpdateCreatingCommandStates();
-    UpdatePrintCommandStates();
 }
 
 // The picture is decoded here, once; the drawing keeps its own copy of the pixels.

@@ -20,9 +20,10 @@ namespace {
 
 // Commands that need an open drawing and nothing more.
 constexpr const char* kDrawingCommands[] = {
-    "fileClose",  "fileSave",    "fileSaveAs",      "fileBitmap",      "fileExport",
-    "viewGrid",   "viewMeasure", "viewArea",        "zoomDialog",      "layoutView",
-    "wiringView", "mapSize",     "partsListLayout", "partsListWiring", "selectTool"};
+    "fileClose",       "fileSave",         "fileSaveAs", "fileBitmap",  "fileExport",
+    "filePrint",       "filePrintPreview", "viewGrid",   "viewMeasure", "viewArea",
+    "zoomDialog",      "layoutView",       "wiringView", "mapSize",     "partsListLayout",
+    "partsListWiring", "selectTool"};
 
 // The presets under a zoom button's arrow, as a range of preset indexes: zooming in, from the
 // current zoom to 1/10; zooming out, from 1/500 to the current zoom. A typed zoom counts as the
@@ -119,7 +120,7 @@ void CMainFrame::BuildFileMenu() {
                      QKeySequence(Qt::CTRL | Qt::Key_P));
     AddPendingAction(menu, QStringLiteral("filePrintPreview"),
                      QStringLiteral("印刷プレビュー(&V)"));
-    AddPendingAction(menu, QStringLiteral("filePrintSetup"), QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."));
+    AddAction(menu, QStringLiteral("filePrintSetup"), QStringLiteral("ﾌﾟﾘﾝﾀの設定(&R)..."));
     menu->addSeparator();
     m_pRecentAnchor = menu->addSeparator();
     connect(

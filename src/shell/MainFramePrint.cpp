@@ -33,10 +33,3 @@ void CMainFrame::ConnectPrintCommands() {
         dialog.exec();
     });
 }
-
-void CMainFrame::UpdatePrintCommandStates() {
-    const bool drawing = ActiveView() != nullptr;
-    Action(QStringLiteral("filePrint"))->setEnabled(drawing);
-    Action(QStringLiteral("filePrintPreview"))->setEnabled(drawing);
-    Action(QStringLiteral("filePrintSetup"))->setEnabled(true);
-}
