@@ -315,7 +315,9 @@ std::unique_ptr<CExImageParts> CExImageParts::CreateImported(ExPoint at,
         return nullptr;
     }
     ExActiveViewScope active(&view);
+    // Placed at once: its area is drawn and it can be picked without waiting for a repaint.
     image->UpdateParts();
+    image->RecalcParts();
     image->SetRedrawFlag(1);
     return image;
 }

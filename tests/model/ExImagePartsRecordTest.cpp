@@ -276,6 +276,8 @@ TEST_F(ImageRecordTest, AnImportFitsAFifthOfTheClientAreaAndStaysOnTheSheet) {
     EXPECT_EQ(image->GetImagePixelWidth(), 416);
     EXPECT_EQ(image->GetRedrawFlag(), 1);
     EXPECT_FALSE(image->RotatedImage().IsEmpty());
+    EXPECT_FALSE(image->GetUpdateRect().IsEmpty()) << "its area is known, to be drawn";
+    EXPECT_FALSE(image->HitRegion().IsEmpty()) << "it can be picked at once";
 }
 
 TEST_F(ImageRecordTest, AnImportIntoATinyViewStillGetsAVisibleSize) {
