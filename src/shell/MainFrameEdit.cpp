@@ -124,6 +124,11 @@ void CMainFrame::ConnectEditCommands() {
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnProperties(); }); });
     connect(Action(QStringLiteral("vertexEdit")), &QAction::triggered, this,
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnVertexEdit(); }); });
+    QAction* calibrate = Action(QStringLiteral("imageCalibrate"));
+    calibrate->setStatusTip(
+        QStringLiteral("選んだ画像の縮尺を、距離のわかっている2点で合わせます"));
+    connect(calibrate, &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnCalibrateImage(); }); });
 }
 
 void CMainFrame::UpdateEditCommandStates() {
@@ -142,6 +147,7 @@ void CMainFrame::UpdateEditCommandStates() {
     Action(QStringLiteral("vertexTool"))->setEnabled(view && view->CanVertexTool());
     Action(QStringLiteral("vertexTool"))->setChecked(view && tool == excommand::kVertexTool);
     Action(QStringLiteral("vertexEdit"))->setEnabled(view && view->CanVertexEdit());
+    Action(QStringLiteral("imageCalibrate"))->setEnabled(view && view->CanCalibrateImage());
     for (const char* name : {"bringToFront", "bringForward", "sendToBack", "sendBackward"}) {
         Action(QLatin1String(name))->setEnabled(view && view->CanZOrder());
     }

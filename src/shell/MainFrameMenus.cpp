@@ -257,6 +257,8 @@ void CMainFrame::BuildDrawMenu() {
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnMapSize(); }); });
     QMenu* parts = menu->addMenu(QStringLiteral("部品"));
     AddPendingAction(parts, QStringLiteral("vertexEdit"), QStringLiteral("頂点編集"));
+    AddPendingAction(parts, QStringLiteral("imageCalibrate"),
+                     QStringLiteral("画像の縮尺合わせ..."));
     AddPendingAction(parts, QStringLiteral("partsDelete"), QStringLiteral("削除"));
     parts->addSeparator();
     AddPendingAction(parts, QStringLiteral("textTool"), QStringLiteral("文字入力"));

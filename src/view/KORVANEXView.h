@@ -21,6 +21,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CEditTool;
@@ -152,6 +153,15 @@ public:
     bool CanVertexTool() const;
     bool CanVertexEdit() const;
     void OnVertexEdit();
+    // 画像の縮尺合わせ: exactly one picture selected; two presses on it, then the real distance.
+    bool CanCalibrateImage() const;
+    void OnCalibrateImage();
+    // Scales the picture so that the two points lie the distance asked for apart, as one
+    // history step; refused with a message for points too close on the screen or a picture that
+    // would leave the sheet. Tests answer the question instead of the dialog.
+    void CalibrateImage(CExParts* image, ExPoint first, ExPoint second);
+    using DistanceAsker = std::function<std::optional<double>(double measuredMm)>;
+    void SetCalibrationDistanceAsker(DistanceAsker asker) { m_calibrationAsker = std::move(asker); }
     // Places a decoded picture as a new image in the middle of the window, as large as fits a
     // fifth of it; false when it could not be made (the model said why).
     bool ImportImage(const ExImagePixels& picture);
@@ -221,6 +231,7 @@ private:
     void PositionRulers();
     void ClearSelection();
     bool WritePicture(const QString& fileName, ExPictureFormat format, QString* error);
+    std::optional<double> AskCalibrationDistance(double measuredMm);
     void ReportCompositionFailure();
     ExPaintSwitches PaintSwitches() const;
     void OnLibraryDragStarted(const CExParts* prototype);
@@ -267,6 +278,7 @@ private:
     QRect m_rcOverlayShown;
     QUndoStack* m_pUndoStack = nullptr;
     PropertyEditor m_propertyEditor;
+    DistanceAsker m_calibrationAsker;
     // A centre the next zoom keeps in the middle instead of the selection (zoom tool).
     ExPoint m_ptRequestedCentre{-1, -1};
 };

@@ -4,17 +4,23 @@
 #include "ExAppServices.h"
 #include "ExEdit.h"
 #include "ExEditCommands.h"
+#include "ExImageCalibration.h"
 #include "ExImageParts.h"
 #include "ExKindIndex.h"
 #include "ExMeasure.h"
 #include "ExParts.h"
 #include "ExRulerFollow.h"
 #include "ExVertexEdit.h"
+#include "ImageCalibrationDialog.h"
 #include "KORVANEXView.h"
+#include "tools/CalibrationTool.h"
 #include "tools/EditTool.h"
 #include "tools/SelectionRect.h"
 
+#include <QTimer>
+
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -22,6 +28,13 @@ namespace {
 constexpr const char* kNothingSelected = "選択されている部品がありません。";
 constexpr const char* kCopyFailed = "件の複写に失敗しました";
 constexpr const char* kNoVertices = "頂点編集ができない部品です";
+constexpr const char* kCalibrationStart = "画像の上で、距離のわかっている2点をクリックしてください";
+constexpr const char* kCalibrationTooClose =
+    "2点が近すぎます。画面上で 1 mm 以上離れた2点をクリックしてください。";
+constexpr const char* kCalibrationBeyondSheet =
+    "縮尺を合わせると画像が図面からはみ出します。"
+    "図面サイズを大きくしてから、もう一度行ってください。";
+constexpr const char* kCalibrationTooSmall = "縮尺を合わせると画像が 1 cm より小さくなります。";
 
 } // namespace
 
@@ -42,6 +55,74 @@ bool CKORVANEXView::CanZOrder() const {
 
 bool CKORVANEXView::CanVertexTool() const {
     return m_doc.Selection().Count() <= 1;
+}
+
+bool CKORVANEXView::CanCalibrateImage() const {
+    const CExParts* part = m_doc.Selection().Primary();
+    return m_doc.Selection().Count() == 1 && KindOfElement(*part) == ExKind::Image;
+}
+
+void CKORVANEXView::OnCalibrateImage() {
+    if (!CanCalibrateImage()) {
+        return;
+    }
+    CExParts* image = m_doc.Selection().Primary();
+    // The distance is asked once the tool's press is over: a dialog inside a tool's event would
+    // take the focus and end the tool under it.
+    auto taken = [this, image](ExPoint first, ExPoint second) {
+        QTimer::singleShot(0, this, [=, this] { CalibrateImage(image, first, second); });
+    };
+    ArmTool(std::make_unique<CCalibrationTool>(*this, *image, std::move(taken)));
+    ShowStatusMessage(QString::fromUtf8(kCalibrationStart));
+}
+
+std::optional<double> CKORVANEXView::AskCalibrationDistance(double measuredMm) {
+    if (m_calibrationAsker) {
+        return m_calibrationAsker(measuredMm);
+    }
+    CImageCalibrationDialog dialog(measuredMm, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Millimetres();
+}
+
+void CKORVANEXView::CalibrateImage(CExParts* image, ExPoint first, ExPoint second) {
+    const auto& elements = m_doc.Elements();
+    if (std::none_of(elements.begin(), elements.end(),
+                     [&](const auto& element) { return element.get() == image; })) {
+        return;
+    }
+    const double measured = DistanceMm(first, second);
+    if (measured * 100 / m_settings.viewScale < kMinCalibrationSpan) {
+        AppServices().MessageBox(kCalibrationTooClose, ExMessageIcon::Exclamation,
+                                 ExMessageButtons::Ok);
+        return;
+    }
+    const std::optional<double> real = AskCalibrationDistance(measured);
+    if (!real) {
+        return;
+    }
+    ExActiveViewScope converting(this);
+    CancelTool();
+    CExEditRecorder recorder(m_doc, "画像の縮尺合わせ");
+    recorder.Touch(image);
+    const ExRect before = SelectionAndRulersRect(m_doc);
+    switch (::CalibrateImage(*image, *real / measured,
+                             ExSheetSize{m_settings.mapWidth, m_settings.mapHeight})) {
+    case ExCalibration::Scaled:
+        InvalidateDrawingRect(UnionRect(before, SelectionAndRulersRect(m_doc)));
+        PushEdit(recorder.Finish());
+        break;
+    case ExCalibration::BeyondSheet:
+        AppServices().MessageBox(kCalibrationBeyondSheet, ExMessageIcon::Exclamation,
+                                 ExMessageButtons::Ok);
+        break;
+    case ExCalibration::TooSmall:
+        AppServices().MessageBox(kCalibrationTooSmall, ExMessageIcon::Exclamation,
+                                 ExMessageButtons::Ok);
+        break;
+    }
 }
 
 bool CKORVANEXView::CanVertexEdit() const {
