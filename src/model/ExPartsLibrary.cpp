@@ -7,11 +7,9 @@
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
 #include "ExWiringParts.h"
-#include "KORVANEXDoc.h"
 
 #include <algorithm>
 #include <system_error>
-#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -74,11 +72,6 @@ bool IsRoomCode(int code) {
     return code >= kFirstRoom && code <= kLastRoom &&
            std::find(std::begin(kOrdinaryParts), std::end(kOrdinaryParts), code) ==
                std::end(kOrdinaryParts);
-}
-
-bool IsWiringCode(int code) {
-    const int group = code / 100;
-    return group == excode::kCableGroup || group == excode::kWiringLayerGroup;
 }
 
 } // namespace
@@ -152,21 +145,4 @@ std::unique_ptr<CExWiringParts> StartLibraryCable(const CExParts& item, ExPoint 
     cable->StartCable(0, position, services.CableKinds(),
                       services.DrawingDefaults().cableHeightCorrectionCm);
     return cable;
-}
-
-std::vector<PARTSLISTITEM> BuildPartsList(const CKORVANEXDoc& doc, ExPartsListKind kind) {
-    std::vector<PARTSLISTITEM> items;
-    std::unordered_map<int, std::size_t> indexOfCode;
-    for (const auto& element : doc.Elements()) {
-        const int code = element->GetPartsCode();
-        if (IsWiringCode(code) != (kind == ExPartsListKind::Wiring)) {
-            continue;
-        }
-        const auto [it, added] = indexOfCode.try_emplace(code, items.size());
-        if (added) {
-            items.push_back({static_cast<int>(items.size()), code, element->GetPartsName(), 0});
-        }
-        ++items[it->second].nCount;
-    }
-    return items;
 }

@@ -15,7 +15,6 @@
 
 class CExParts;
 class CExWiringParts;
-class CKORVANEXDoc;
 
 namespace exlibrary {
 inline constexpr const char* kFolderName = "部品";
@@ -55,18 +54,3 @@ std::unique_ptr<CExParts> CreateLibraryElement(const CExParts& item, ExPoint pos
 // A cable dropped from the library starts where it was dropped: two vertices at the point, the
 // part's code, name and colour, the pen of its cable kind and the drawing's height correction.
 std::unique_ptr<CExWiringParts> StartLibraryCable(const CExParts& item, ExPoint position);
-
-// One line of the parts list: a parts code placed in the drawing, the name of its first
-// element and how many elements carry the code.
-struct PARTSLISTITEM {
-    int nImage = 0;
-    int nPartsCode = 0;
-    std::string strName;
-    int nCount = 0;
-};
-
-enum class ExPartsListKind { Layout, Wiring };
-
-// The parts of a drawing by code, in the order of their first elements: the layout list holds
-// everything but cables and other wiring parts, the wiring list only those.
-std::vector<PARTSLISTITEM> BuildPartsList(const CKORVANEXDoc& doc, ExPartsListKind kind);

@@ -7,7 +7,7 @@
 // command line, dropped files) and MainFrameHelp.cpp (the help menu).
 
 #include "AppSettings.h"
-#include "ExPartsLibrary.h"
+#include "ExPartsTally.h"
 #include "ExVecFont.h"
 #include "QtAppServices.h"
 #include "RecentFileList.h"

@@ -3,6 +3,7 @@
 #include "ChildFrame.h"
 #include "DrawSettingDialog.h"
 #include "ExErrorLog.h"
+#include "ExPartsLibrary.h"
 #include "KORVANEXView.h"
 #include "MainFrame.h"
 #include "PartsCategoryCtrl.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExPartsLibrary.h"
+#include "ExPartsTally.h"
 
 #include <QDialog>
 

@@ -244,49 +244,4 @@ TEST_F(LibraryDrop, AnItemWithoutSizeLeavesTheElementsOwn) {
     EXPECT_EQ(element->GetHeight(), fresh->GetHeight());
 }
 
-class PartsList : public LibraryDrop {
-protected:
-    void Place(int code, const char* name) {
-        auto item = Item(code);
-        item->SetPartsName(Sjis(name));
-        if (auto element = CreateLibraryElement(*item, {0, 0})) {
-            m_doc.AddElement(std::move(element));
-        } else {
-            auto cable = std::make_unique<CExGeneralParts>();
-            cable->SetPartsCode(code);
-            cable->SetPartsName(Sjis(name));
-            m_doc.AddElement(std::move(cable));
-        }
-    }
-    CKORVANEXDoc m_doc;
-};
-
-TEST_F(PartsList, EqualCodesAreCountedUnderTheFirstName) {
-    Place(70101, "机A");
-    Place(20101, "柱");
-    Place(70101, "机B");
-    Place(50101, "電話線");
-    Place(70101, "机C");
-    Place(50201, "コンセント");
-
-    const auto layout = BuildPartsList(m_doc, ExPartsListKind::Layout);
-    ASSERT_EQ(layout.size(), 2u);
-    EXPECT_EQ(layout[0].nPartsCode, 70101);
-    EXPECT_EQ(layout[0].strName, Sjis("机A"));
-    EXPECT_EQ(layout[0].nCount, 3);
-    EXPECT_EQ(layout[1].nPartsCode, 20101);
-    EXPECT_EQ(layout[1].nCount, 1);
-    EXPECT_EQ(layout[1].nImage, 1);
-
-    const auto wiring = BuildPartsList(m_doc, ExPartsListKind::Wiring);
-    ASSERT_EQ(wiring.size(), 2u);
-    EXPECT_EQ(wiring[0].nPartsCode, 50101);
-    EXPECT_EQ(wiring[1].nPartsCode, 50201);
-}
-
-TEST_F(PartsList, AnEmptyDrawingGivesAnEmptyList) {
-    EXPECT_TRUE(BuildPartsList(m_doc, ExPartsListKind::Layout).empty());
-    EXPECT_TRUE(BuildPartsList(m_doc, ExPartsListKind::Wiring).empty());
-}
-
 } // namespace

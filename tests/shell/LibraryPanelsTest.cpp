@@ -2,6 +2,7 @@
 #include "Cp932.h"
 #include "ExGeneralParts.h"
 #include "ExOuterWallParts.h"
+#include "ExPartsLibrary.h"
 #include "ExPillarParts.h"
 #include "ExRoomParts.h"
 #include "KORVANEXView.h"
