@@ -17,18 +17,6 @@ constexpr const char* kOptionsGroup = "オプション";
 constexpr const char* kHelpText = "この説明を表示します";
 constexpr std::size_t kColumnWidth = 26;
 
-// Columns a text takes in a terminal: Japanese characters take two.
-std::size_t DisplayWidth(std::string_view text) {
-    std::size_t width = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) != 0x80) {
-            width += byte < 0x80 ? 1 : 2;
-        }
-    }
-    return width;
-}
-
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -225,6 +213,17 @@ CLI::Validator OneOf(std::vector<std::pair<std::string, int>> words) {
             return "「" + text + "」は " + list + " のどれでもありません";
         },
         list + " のどれか");
+}
+
+std::size_t DisplayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) {
+            width += byte < 0x80 ? 1 : 2;
+        }
+    }
+    return width;
 }
 
 void Say(std::string_view message) {

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ CLI::Validator WholeNumberIn(int low, int high);
 
 // One of the given words, handed on as its number.
 CLI::Validator OneOf(std::vector<std::pair<std::string, int>> words);
+
+// Columns a UTF-8 text takes in a terminal: Japanese characters take two.
+std::size_t DisplayWidth(std::string_view text);
 
 // Writes "qlptool: message" on stderr.
 void Say(std::string_view message);

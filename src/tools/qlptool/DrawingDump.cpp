@@ -18,13 +18,6 @@ namespace {
 
 constexpr int kDumpDpi = 96;
 
-// A stored divisor or sheet outside what the view accepts is shown as the view would use it.
-CExHeadlessView ViewFor(const ExViewSettings& settings) {
-    return CExHeadlessView(std::clamp(settings.viewScale, 10, 3000),
-                           std::clamp(settings.mapWidth, 1, 1000),
-                           std::clamp(settings.mapHeight, 1, 1000), kDumpDpi);
-}
-
 // Keys only some kinds have.
 void AddKindKeys(const CKORVANEXDoc& doc, const CExParts& element, nlohmann::ordered_json& out) {
     if (const auto* area = dynamic_cast<const CExArea*>(&element)) {
@@ -105,9 +98,15 @@ nlohmann::ordered_json DumpElement(const CKORVANEXDoc& doc, std::size_t index, C
 
 } // namespace
 
+CExHeadlessView DrawingView(const ExViewSettings& settings) {
+    return CExHeadlessView(std::clamp(settings.viewScale, 10, 3000),
+                           std::clamp(settings.mapWidth, 1, 1000),
+                           std::clamp(settings.mapHeight, 1, 1000), kDumpDpi);
+}
+
 nlohmann::ordered_json DumpDrawing(CKORVANEXDoc& doc) {
     const ExViewSettings& v = doc.ViewSettings();
-    CExHeadlessView view = ViewFor(v);
+    CExHeadlessView view = DrawingView(v);
     view.SetDocument(&doc);
     ExActiveViewScope active(&view);
 

@@ -5,6 +5,7 @@
 #include "DumpCommand.h"
 #include "ExVecFont.h"
 #include "ExportCommand.h"
+#include "PartsCommand.h"
 #include "PrintCommand.h"
 #include "ToolServices.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     AddDumpCommand(app, services);
     AddExportCommand(app, services);
     AddPrintCommand(app, services);
+    AddPartsCommand(app, services);
     // Only the list of commands has this footer: the commands would inherit it from before.
     app.footer("コマンドの説明は qlptool コマンド --help で表示します");
     const int result = RunCommandLine(app, argc, argv);
