@@ -1,6 +1,7 @@
 #include "ChildFrame.h"
 #include "Cp932.h"
 #include "ExGeneralParts.h"
+#include "ExHeadlessView.h"
 #include "ExOuterWallParts.h"
 #include "ExPartsLibrary.h"
 #include "ExPillarParts.h"
@@ -10,6 +11,8 @@
 #include "PartsCategoryCtrl.h"
 #include "PartsListDlg.h"
 #include "PartsThumbnailCtrl.h"
+#include "support/EveryKindDrawing.h"
+#include "support/ModalAnswerer.h"
 #include "support/RecordingServices.h"
 #include "support/ShapeBuilder.h"
 #include "support/TestSettings.h"
@@ -18,6 +21,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -235,6 +239,41 @@ private slots:
         CKORVANEXDoc empty;
         CPartsListDlg none(empty, ExPartsListKind::Layout);
         QCOMPARE(none.List().count(), 0);
+    }
+
+    void thePartsListSavesTheWholeDrawingAsCsv() {
+        RecordingServices services;
+        CKORVANEXDoc doc;
+        CExHeadlessView view(100, 25, 25);
+        view.SetDocument(&doc);
+        ExActiveViewScope active(&view);
+        everykind::Build(doc);
+        QTemporaryDir folder;
+        CPartsListDlg dialog(doc, ExPartsListKind::Wiring);
+        QCOMPARE(dialog.SaveCsvButton().text(), QStringLiteral("CSV保存..."));
+
+        const struct {
+            const char* typed;
+            const char* saved;
+        } cases[] = {
+            {"部品表", "部品表.csv"}, {"upper.CSV", "upper.CSV"}, {"list.txt", "list.txt.csv"}};
+        for (const auto& c : cases) {
+            ModalAnswerer answerer;
+            answerer.Files({folder.filePath(QString::fromUtf8(c.typed))});
+            dialog.SaveCsvButton().click();
+            QCOMPARE(answerer.FileDialogs(), 1);
+            QFile saved(folder.filePath(QString::fromUtf8(c.saved)));
+            QVERIFY2(saved.open(QIODevice::ReadOnly), c.saved);
+            QCOMPARE(saved.readAll(), QByteArray(everykind::kCsv));
+        }
+        QVERIFY(services.Messages().empty());
+
+        const QString missing = folder.filePath(QStringLiteral("なし/部品表.csv"));
+        QVERIFY(!dialog.SaveCsv(missing));
+        QCOMPARE(services.Messages().size(), std::size_t(1));
+        QCOMPARE(services.Messages()[0].icon, ExMessageIcon::Stop);
+        QVERIFY(QString::fromStdString(services.Messages()[0].text)
+                    .startsWith(QStringLiteral("CSVファイルの保存に失敗しました\n") + missing));
     }
 
     void theFramesPanelsShowTheShippedLibrary() {
