@@ -125,6 +125,12 @@ CExParts* HitTopmost(const CKORVANEXDoc& doc, ExPoint p, const ExHitContext& con
     return nullptr;
 }
 
+bool IsGroupSelectable(const CExParts& part, const ExHitContext& context) {
+    const ExKind kind = KindOfElement(part);
+    return kind != ExKind::Wiring && kind != ExKind::Area &&
+           (kind != ExKind::Measure || context.showMeasure);
+}
+
 std::vector<CExParts*> PartsInsideRect(const CKORVANEXDoc& doc, const ExRect& rect,
                                        const ExHitContext& context) {
     const ExRect box{std::min(rect.left, rect.right), std::max(rect.top, rect.bottom),
@@ -134,13 +140,21 @@ std::vector<CExParts*> PartsInsideRect(const CKORVANEXDoc& doc, const ExRect& re
     };
     std::vector<CExParts*> parts;
     for (const auto& element : doc.Elements()) {
-        const ExKind kind = KindOfElement(*element);
-        if (kind == ExKind::Wiring || kind == ExKind::Area ||
-            (kind == ExKind::Measure && !context.showMeasure)) {
+        if (!IsGroupSelectable(*element, context)) {
             continue;
         }
         const auto& corners = element->CornerPoints();
         if (std::all_of(corners.begin(), corners.end(), inside)) {
+            parts.push_back(element.get());
+        }
+    }
+    return parts;
+}
+
+std::vector<CExParts*> GroupSelectableParts(const CKORVANEXDoc& doc, const ExHitContext& context) {
+    std::vector<CExParts*> parts;
+    for (const auto& element : doc.Elements()) {
+        if (IsGroupSelectable(*element, context)) {
             parts.push_back(element.get());
         }
     }

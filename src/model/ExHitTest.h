@@ -56,7 +56,14 @@ bool HitPart(const CExParts& part, ExPoint p, const ExHitContext& context);
 CExParts* HitTopmost(const CKORVANEXDoc& doc, ExPoint p, const ExHitContext& context,
                      ExHitFilter filter = ExHitFilter::Any);
 
-// The parts a rubber band selects: those whose four corners lie inside the rectangle (either
-// orientation), in drawing order; never cables or areas, and rulers only while shown.
+// Whether a part may be taken into the selection in a group (rubber band, select all): never
+// cables or areas, which are only ever selected alone, and rulers only while shown.
+bool IsGroupSelectable(const CExParts& part, const ExHitContext& context);
+
+// The parts a rubber band selects: the group-selectable ones whose four corners lie inside the
+// rectangle (either orientation), in drawing order.
 std::vector<CExParts*> PartsInsideRect(const CKORVANEXDoc& doc, const ExRect& rect,
                                        const ExHitContext& context);
+
+// Every group-selectable part, in drawing order.
+std::vector<CExParts*> GroupSelectableParts(const CKORVANEXDoc& doc, const ExHitContext& context);

@@ -59,6 +59,11 @@ void CMainFrame::BuildEditMenu() {
             history->redo();
         }
     });
+    menu->addSeparator();
+    connect(AddAction(menu, QStringLiteral("editSelectAll"), QStringLiteral("すべて選択(&A)"),
+                      QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnSelectAll(); }); });
 }
 
 QUndoStack* CMainFrame::ActiveHistory() const {
@@ -152,6 +157,7 @@ void CMainFrame::UpdateEditCommandStates() {
         Action(QLatin1String(name))->setEnabled(view && view->CanZOrder());
     }
     Action(QStringLiteral("copyParts"))->setEnabled(view && view->CanCopy());
+    Action(QStringLiteral("editSelectAll"))->setEnabled(view && view->CanSelectAll());
     Action(QStringLiteral("imageImport"))->setEnabled(view);
     Action(QStringLiteral("partsDelete"))->setEnabled(view && view->CanDelete());
     Action(QStringLiteral("partsProperties"))->setEnabled(view && tool == excommand::kSelectTool);

@@ -148,6 +148,9 @@ public:
     bool CanDelete() const;
     bool CanCopy() const;
     bool CanZOrder() const;
+    // Selects every part a rubber band could select; enabled while there is one.
+    void OnSelectAll();
+    bool CanSelectAll() const;
     // Vertex editing: the tool button (not while several parts are selected) and the command
     // 33015 (exactly one part selected), which refuses kinds that have no vertices.
     bool CanVertexTool() const;

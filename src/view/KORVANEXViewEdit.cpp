@@ -4,6 +4,7 @@
 #include "ExAppServices.h"
 #include "ExEdit.h"
 #include "ExEditCommands.h"
+#include "ExHitTest.h"
 #include "ExImageCalibration.h"
 #include "ExImageParts.h"
 #include "ExKindIndex.h"
@@ -51,6 +52,10 @@ bool CKORVANEXView::CanCopy() const {
 bool CKORVANEXView::CanZOrder() const {
     return m_doc.GetEditTool() == excommand::kSelectTool && m_doc.GetElementCount() > 1 &&
            m_doc.Selection().Count() == 1;
+}
+
+bool CKORVANEXView::CanSelectAll() const {
+    return !GroupSelectableParts(m_doc, HitContextOf(*this)).empty();
 }
 
 bool CKORVANEXView::CanVertexTool() const {
@@ -184,6 +189,25 @@ void CKORVANEXView::OnDelete() {
     }
     InvalidateDrawingRect(area);
     PushEdit(recorder.Finish());
+    SelectionChanged();
+}
+
+// The selection becomes what a rubber band round the whole sheet would take: a selected cable
+// or area, which is never selected with others, is let go. Vertex editing works on one part, so
+// it gives way to the select tool.
+void CKORVANEXView::OnSelectAll() {
+    ExActiveViewScope converting(this);
+    CancelTool();
+    if (m_doc.GetEditTool() == excommand::kVertexTool) {
+        SetModeTool(excommand::kSelectTool);
+    }
+    const ExRect before = SelectionViewRect(m_doc);
+    m_doc.Selection().Clear();
+    for (CExParts* part : GroupSelectableParts(m_doc, HitContextOf(*this))) {
+        m_doc.Selection().Add(part);
+        part->SetRedrawFlag(1);
+    }
+    InvalidateDrawingRect(UnionRect(before, SelectionViewRect(m_doc)));
     SelectionChanged();
 }
 

@@ -152,4 +152,19 @@ TEST_F(HitTest, ARubberBandTakesWhatLiesWhollyInside) {
               (std::vector<CExParts*>{b}));
 }
 
+TEST_F(HitTest, SelectAllTakesWhatARubberBandCouldTake) {
+    CExParts* a = m_doc.AddElement(Square({500000, 500000}, 100000));
+    m_doc.AddElement(Cable({{400000, 400000}, {600000, 400000}}));
+    CExParts* b = m_doc.AddElement(Square({1100000, 500000}, 100000));
+    m_doc.AddElement(Area({{400000, 300000}, {600000, 300000}, {600000, 600000}}));
+    CExParts* ruler = m_doc.AddElement(Ruler(m_doc, {450000, 700000}, {850000, 700000}));
+    const ExHitContext shown;
+    const ExHitContext hidden{100, false, true};
+    EXPECT_EQ(GroupSelectableParts(m_doc, shown), (std::vector<CExParts*>{a, b, ruler}));
+    EXPECT_EQ(GroupSelectableParts(m_doc, hidden), (std::vector<CExParts*>{a, b}));
+    // A band round the whole sheet takes the same parts.
+    EXPECT_EQ(PartsInsideRect(m_doc, {0, 25000, 25000, 0}, shown),
+              GroupSelectableParts(m_doc, shown));
+}
+
 } // namespace

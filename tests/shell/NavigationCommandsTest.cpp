@@ -1,0 +1,62 @@
+#include "ChildFrame.h"
+#include "ExParts.h"
+#include "KORVANEXDoc.h"
+#include "KORVANEXView.h"
+#include "MainFrame.h"
+#include "support/TestSettings.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+namespace {
+
+// A main window with one drawing, shown as the user has it.
+struct Window {
+    CMainFrame frame;
+    CChildFrame* child = nullptr;
+
+    void Open() {
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        child = frame.NewDocument();
+        QTest::qWait(20);
+    }
+    CKORVANEXView& View() const { return child->View(); }
+    CKORVANEXDoc& Doc() const { return child->Document(); }
+    QAction* Action(const char* name) const { return frame.Action(QLatin1String(name)); }
+    CExParts* AddPart() const { return Doc().AddElement(std::make_unique<CExParts>()); }
+};
+
+} // namespace
+
+class NavigationCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseOwnTestSettings("QUILLPLAN-NAVIGATION-TEST"); }
+
+    void selectAllIsInTheEditMenuWithControlA() {
+        Window window;
+        QAction* all = window.Action("editSelectAll");
+        QVERIFY(all);
+        QCOMPARE(all->text(), QStringLiteral("すべて選択(&A)"));
+        QCOMPARE(all->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+        window.Open();
+        window.frame.UpdateCommandStates();
+        QVERIFY(!all->isEnabled());
+        CExParts* a = window.AddPart();
+        CExParts* b = window.AddPart();
+        window.frame.UpdateCommandStates();
+        QVERIFY(all->isEnabled());
+        QTest::keyClick(&window.View(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window.Doc().SelectionList(), (std::vector<CExParts*>{a, b}));
+    }
+};
+
+QTEST_MAIN(NavigationCommandsTest)
+#include "NavigationCommandsTest.moc"
