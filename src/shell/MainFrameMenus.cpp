@@ -23,7 +23,7 @@ constexpr const char* kDrawingCommands[] = {
     "fileClose",       "fileSave",         "fileSaveAs", "fileBitmap",  "fileExport",
     "filePrint",       "filePrintPreview", "viewGrid",   "viewMeasure", "viewArea",
     "zoomDialog",      "layoutView",       "wiringView", "mapSize",     "partsListLayout",
-    "partsListWiring", "selectTool"};
+    "partsListWiring", "selectTool",       "zoomFit"};
 
 // The presets under a zoom button's arrow, as a range of preset indexes: zooming in, from the
 // current zoom to 1/10; zooming out, from 1/500 to the current zoom. A typed zoom counts as the
@@ -197,6 +197,9 @@ void CMainFrame::BuildViewMenu() {
     zoomOut->setIconText(QStringLiteral("縮小"));
     connect(zoomOut, &QAction::triggered, this,
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnZoomOut(); }); });
+    connect(AddAction(menu, QStringLiteral("zoomFit"), QStringLiteral("全体表示")),
+            &QAction::triggered, this,
+            [this] { OnActiveView([](CKORVANEXView& view) { view.OnZoomFit(); }); });
 
     QMenu* partsList = menu->addMenu(QStringLiteral("部品一覧"));
     connect(

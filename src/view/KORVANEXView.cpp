@@ -203,11 +203,7 @@ void CKORVANEXView::wheelEvent(QWheelEvent* event) {
         return;
     }
     if (event->modifiers() & Qt::ControlModifier) {
-        if (event->angleDelta().y() < 0) {
-            OnZoomOut();
-        } else {
-            OnZoomIn();
-        }
+        ZoomAtPixel(event->angleDelta().y() >= 0, event->position().toPoint());
         event->accept();
         return;
     }

@@ -80,6 +80,10 @@ public:
     void OnZoomIn();
     void OnZoomOut();
     void OnZoomPreset(int index);
+    // One preset step in or out, keeping the drawing point under a client pixel where it is.
+    void ZoomAtPixel(bool zoomIn, QPoint pixel);
+    // The finest zoom at which the whole sheet shows in the window.
+    void OnZoomFit();
     void OnZoomDialog();
     // A divisor confirmed in the zoom ratio dialog.
     void ApplyTypedZoom(int zoom);
@@ -275,6 +279,10 @@ private:
     int m_nPrintForm = 0;
     std::unique_ptr<CEditTool> m_pTool;
     std::unique_ptr<CEditTool> m_pArmedTool;
+    // The pan the middle button drives while it is held, beside whatever tool is current.
+    std::unique_ptr<CEditTool> m_pMiddlePan;
+    // Whether the current tool holds the pointer, which the middle-button pan must leave held.
+    bool m_bToolCapture = false;
     // Armed tools that finished, kept until the event that finished them has returned.
     std::vector<std::unique_ptr<CEditTool>> m_retiredTools;
     // Where the current tool's overlay was last shown, to be painted over when it changes.
@@ -282,8 +290,12 @@ private:
     QUndoStack* m_pUndoStack = nullptr;
     PropertyEditor m_propertyEditor;
     DistanceAsker m_calibrationAsker;
-    // A centre the next zoom keeps in the middle instead of the selection (zoom tool).
+    // A centre the next zoom keeps in the middle instead of the selection (zoom tool), or under
+    // a client pixel when one is given (Ctrl+wheel).
     ExPoint m_ptRequestedCentre{-1, -1};
+    QPoint m_ptRequestedPixel{-1, -1};
+    // Where the next full layout puts m_ptZoomCenter; (-1, -1) is the middle of the window.
+    QPoint m_ptZoomPixel{-1, -1};
 };
 
 // The zoom indicator's text for a divisor.

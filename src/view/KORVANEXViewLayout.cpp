@@ -58,10 +58,13 @@ bool CKORVANEXView::Layout(bool full) {
         return false;
     }
     if (IsSet(m_ptZoomCenter)) {
-        const QPoint scroll = m_geometry.ScrollToCentre(m_ptZoomCenter);
+        const QPoint scroll = m_ptZoomPixel.x() >= 0
+                                  ? m_geometry.ScrollToPlace(m_ptZoomCenter, m_ptZoomPixel)
+                                  : m_geometry.ScrollToCentre(m_ptZoomCenter);
         horizontalScrollBar()->setValue(scroll.x());
         verticalScrollBar()->setValue(scroll.y());
         m_ptZoomCenter = {-1, -1};
+        m_ptZoomPixel = {-1, -1};
     }
     m_geometry.SetScroll({horizontalScrollBar()->value(), verticalScrollBar()->value()});
     m_geometry.UpdateNarrowFlags();
@@ -69,8 +72,13 @@ bool CKORVANEXView::Layout(bool full) {
     return true;
 }
 
+// A sheet that fits the window once the scroll bars are gone needs none: without this, two
+// scroll bars that each make the other needed would stay.
 void CKORVANEXView::UpdateScrollBars() {
-    const QPoint limit = m_geometry.MaxScroll();
+    const QSize whole = maximumViewportSize();
+    const QSize total = m_geometry.TotalPixels();
+    const bool fits = total.width() <= whole.width() && total.height() <= whole.height();
+    const QPoint limit = fits ? QPoint(0, 0) : m_geometry.MaxScroll();
     const QSize client = m_geometry.ClientPixels();
     QScrollBar* horizontal = horizontalScrollBar();
     QScrollBar* vertical = verticalScrollBar();

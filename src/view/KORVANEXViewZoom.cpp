@@ -1,5 +1,6 @@
-// The zoom commands: presets, zoom in and out (also Ctrl+wheel), the zoom ratio dialog, and
-// applying a changed zoom around the selected part or the middle of the window.
+// The zoom commands: presets, zoom in and out, Ctrl+wheel about the pointer, fitting the whole
+// sheet, the zoom ratio dialog, and applying a changed zoom around the selected part or the
+// middle of the window.
 
 #include "ExException.h"
 #include "ExParts.h"
@@ -26,6 +27,30 @@ void CKORVANEXView::OnZoomOut() {
     if (ZoomOut(state)) {
         FinishZoomChange(state);
     }
+}
+
+// The drawing point under the pointer stays under it, as far as the sheet's edges allow.
+void CKORVANEXView::ZoomAtPixel(bool zoomIn, QPoint pixel) {
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
+    if (zoomIn ? ZoomIn(state) : ZoomOut(state)) {
+        m_ptRequestedCentre = m_geometry.PixelToDrawing(pixel);
+        m_ptRequestedPixel = pixel;
+        FinishZoomChange(state);
+    }
+}
+
+// The window as it is without scroll bars, since a sheet that fits needs none. Like a divisor
+// from the zoom ratio dialog, the fitted one is a typed zoom.
+void CKORVANEXView::OnZoomFit() {
+    if (!m_bInitialised) {
+        return;
+    }
+    const int scale = m_geometry.FittingScale(maximumViewportSize());
+    m_ptRequestedCentre = {m_settings.mapWidth * CViewGeometry::kUnitsPerMetre / 2,
+                           m_settings.mapHeight * CViewGeometry::kUnitsPerMetre / 2};
+    ExZoomState state{m_settings.zoom, m_settings.zoomIndex};
+    SetTypedZoom(state, scale);
+    FinishZoomChange(state);
 }
 
 void CKORVANEXView::OnZoomPreset(int index) {
@@ -64,7 +89,9 @@ void CKORVANEXView::ApplyZoom() {
     const std::vector<CExParts*>& selection = m_doc.SelectionList();
     if (m_ptRequestedCentre.x >= 0) {
         centre = m_ptRequestedCentre;
+        m_ptZoomPixel = m_ptRequestedPixel;
         m_ptRequestedCentre = {-1, -1};
+        m_ptRequestedPixel = {-1, -1};
     } else if (!selection.empty()) {
         const CExParts& part = *selection.front();
         const ExRect box =

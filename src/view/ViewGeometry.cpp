@@ -107,11 +107,40 @@ QPoint CViewGeometry::MaxScroll() const {
 }
 
 QPoint CViewGeometry::ScrollToCentre(ExPoint drawing) const {
+    return ScrollToPlace(drawing, {m_szClient.width() / 2, m_szClient.height() / 2});
+}
+
+QPoint CViewGeometry::ScrollToPlace(ExPoint drawing, QPoint pixel) const {
     const ExPoint view = DrawingToView(drawing);
     const QPoint limit = MaxScroll();
-    const int x = ToPixels(m_ptMargin.x + view.x) - m_szClient.width() / 2;
-    const int y = ToPixels(m_ptSheetView.y - view.y) - m_szClient.height() / 2;
+    const int x = ToPixels(m_ptMargin.x + view.x) - pixel.x();
+    const int y = ToPixels(m_ptSheetView.y - view.y) - pixel.y();
     return {std::clamp(x, 0, limit.x()), std::clamp(y, 0, limit.y())};
+}
+
+// The sheet's size in pixels only shrinks as the divisor grows, so the search halves the range.
+int CViewGeometry::FittingScale(QSize client) const {
+    CViewGeometry trial = *this;
+    trial.SetClientSize(client);
+    const auto fits = [&trial, client](int scale) {
+        trial.SetViewScale(scale);
+        if (!trial.Layout()) {
+            return false;
+        }
+        const QSize total = trial.TotalPixels();
+        return total.width() <= client.width() && total.height() <= client.height();
+    };
+    int low = kMinScale;
+    int high = kMaxScale;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (fits(middle)) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
 }
 
 ExPoint CViewGeometry::ClientCentreDrawing() const {

@@ -69,6 +69,11 @@ public:
     QPoint MaxScroll() const;
     // The scroll position that puts a drawing point in the middle of the client, within range.
     QPoint ScrollToCentre(ExPoint drawing) const;
+    // The scroll position that puts a drawing point under a client pixel, within range.
+    QPoint ScrollToPlace(ExPoint drawing, QPoint pixel) const;
+    // The smallest divisor within 10..3000 at which the whole sheet, with the ruler bars' margin,
+    // fits a client of this size; 3000 when none does.
+    int FittingScale(QSize client) const;
     // The drawing point under the middle of the client area.
     ExPoint ClientCentreDrawing() const;
 

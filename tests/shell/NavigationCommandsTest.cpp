@@ -40,6 +40,21 @@ class NavigationCommandsTest : public QObject {
 private slots:
     void initTestCase() { UseOwnTestSettings("QUILLPLAN-NAVIGATION-TEST"); }
 
+    void fittingIsInTheViewMenuAndOnTheViewBar() {
+        Window window;
+        QAction* fit = window.Action("zoomFit");
+        QVERIFY(fit);
+        QCOMPARE(fit->text(), QStringLiteral("全体表示"));
+        QVERIFY(!fit->isEnabled());
+        QVERIFY(window.frame.ToolBar(QStringLiteral("View"))->actions().contains(fit));
+        QVERIFY(!fit->icon().isNull());
+        window.Open();
+        QVERIFY(fit->isEnabled());
+        fit->trigger();
+        QCOMPARE(window.View().GetZoomIndex(), 1);
+        QVERIFY(window.Action("zoomDialog")->isChecked());
+    }
+
     void selectAllIsInTheEditMenuWithControlA() {
         Window window;
         QAction* all = window.Action("editSelectAll");

@@ -19,12 +19,91 @@ namespace {
 constexpr ExColor kRed = 0x0000FF;
 constexpr ExColor kBlue = 0xFF0000;
 
+void Wheel(CKORVANEXView& view, QPoint at, int delta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent event(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &event);
+}
+
+QPoint Scroll(const CKORVANEXView& view) {
+    return {view.horizontalScrollBar()->value(), view.verticalScrollBar()->value()};
+}
+
+bool WithinAPixel(QPoint a, QPoint b) {
+    return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1;
+}
+
 } // namespace
 
 class NavigationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void fittingShowsTheWholeSheetAtATypedZoom() {
+        const struct {
+            ExMapSize sheet;
+            int zoom; // 0: any the rule finds
+        } cases[] = {{{25, 25}, 0}, {{60, 10}, 0}, {{1, 1}, 10}, {{1000, 1000}, 3000}};
+        for (const auto& c : cases) {
+            Edited edited;
+            edited.Start();
+            CKORVANEXView& view = *edited.view;
+            view.SetMapSize(c.sheet);
+            view.OnZoomFit();
+            QTest::qWait(20);
+            QCOMPARE(view.GetZoomIndex(), 1);
+            if (c.zoom != 0) {
+                QCOMPARE(view.GetZoom(), c.zoom);
+                continue;
+            }
+            // The scroll bars have gone.
+            const QRect window = view.viewport()->rect();
+            QCOMPARE(window.size(), view.maximumViewportSize());
+            const ExPoint far = view.Geometry().SheetExtent();
+            // The sheet's far edges lie on the window's last pixels at most.
+            QVERIFY(window.adjusted(0, 0, 1, 1).contains(view.Geometry().DrawingToPixel({0, 0})));
+            QVERIFY(window.adjusted(0, 0, 1, 1).contains(view.Geometry().DrawingToPixel(far)));
+            QCOMPARE(Scroll(view), QPoint(0, 0));
+            // The finest such zoom: the geometry's own tests check that one finer does not fit.
+            QCOMPARE(view.GetZoom(), view.Geometry().FittingScale(view.maximumViewportSize()));
+        }
+    }
+
+    void controlWheelKeepsThePointUnderThePointer() {
+        const struct {
+            int preset;
+            int delta;
+            QPoint pointer;
+            int zoom;
+        } cases[] = {
+            {6, 120, {200, 150}, 75},  // in, left upper quarter
+            {6, 120, {600, 450}, 75},  // in, right lower quarter
+            {8, -120, {300, 200}, 75}, // out from 1/50
+            {9, 120, {650, 100}, 10},  // in to 1/10
+        };
+        for (const auto& c : cases) {
+            Edited edited;
+            edited.Start();
+            CKORVANEXView& view = *edited.view;
+            view.OnZoomPreset(c.preset);
+            const ExPoint under = view.Geometry().PixelToDrawing(c.pointer);
+            Wheel(view, c.pointer, c.delta, Qt::ControlModifier);
+            QCOMPARE(view.GetZoom(), c.zoom);
+            QVERIFY2(WithinAPixel(view.Geometry().DrawingToPixel(under), c.pointer),
+                     qPrintable(QStringLiteral("%1,%2").arg(c.pointer.x()).arg(c.pointer.y())));
+        }
+    }
+
+    void thePlainWheelStillScrolls() {
+        Edited edited;
+        edited.Start();
+        CKORVANEXView& view = *edited.view;
+        const QPoint before = Scroll(view);
+        Wheel(view, {400, 300}, -120, Qt::NoModifier);
+        QCOMPARE(view.GetZoom(), 100);
+        QVERIFY(Scroll(view).y() > before.y());
+    }
+
     void selectAllTakesWhatARubberBandCouldTake() {
         Edited edited;
         CExParts* a = AddSquare(edited.doc, {500000, 500000}, 100000, kRed);

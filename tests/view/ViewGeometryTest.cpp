@@ -151,6 +151,43 @@ private slots:
         QVERIFY(rect.top > rect.bottom);
         QCOMPARE(rect.right, geometry.PixelToDrawing({120, 50}).x);
     }
+
+    void theFittingScaleIsTheFinestAtWhichTheWholeSheetShows() {
+        const struct {
+            int mapWidth, mapHeight;
+            QSize client;
+            int expected; // 0: found by the rule itself, checked below
+        } cases[] = {
+            {25, 25, {800, 600}, 0},        // taller than wide: the height decides
+            {60, 10, {800, 600}, 0},        // wide: the width decides
+            {1, 1, {800, 600}, 10},         // fits even at 1/10
+            {1000, 1000, {100, 100}, 3000}, // fits at no divisor
+        };
+        for (const auto& c : cases) {
+            const CViewGeometry geometry = MakeGeometry(100, c.mapWidth, c.mapHeight, c.client);
+            const int scale = geometry.FittingScale(c.client);
+            if (c.expected != 0) {
+                QCOMPARE(scale, c.expected);
+                continue;
+            }
+            const QSize at = MakeGeometry(scale, c.mapWidth, c.mapHeight, c.client).TotalPixels();
+            const QSize finer =
+                MakeGeometry(scale - 1, c.mapWidth, c.mapHeight, c.client).TotalPixels();
+            QVERIFY(at.width() <= c.client.width() && at.height() <= c.client.height());
+            QVERIFY(finer.width() > c.client.width() || finer.height() > c.client.height());
+        }
+    }
+
+    void aPointIsScrolledUnderTheAskedPixel() {
+        const CViewGeometry geometry = MakeGeometry(50, 25, 25, {800, 600});
+        for (const QPoint pixel : {QPoint(100, 80), QPoint(400, 300), QPoint(700, 550)}) {
+            const ExPoint point{1234567, 987654};
+            CViewGeometry placed = geometry;
+            placed.SetScroll(geometry.ScrollToPlace(point, pixel));
+            const QPoint at = placed.DrawingToPixel(point);
+            QVERIFY(std::abs(at.x() - pixel.x()) <= 1 && std::abs(at.y() - pixel.y()) <= 1);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ViewGeometryTest)
