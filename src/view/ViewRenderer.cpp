@@ -9,6 +9,7 @@
 #include "ViewGeometry.h"
 
 #include <QPainter>
+#include <QPen>
 
 #include <algorithm>
 #include <cstring>
@@ -21,6 +22,7 @@ constexpr int kSelectionSlackPixels = 2;
 // How far beyond the sheet's right and bottom edges the grid marks may stay, so that the marks
 // on the edges are whole.
 constexpr int kStripGap = 50;
+constexpr QRgb kSheetBorderColour = qRgb(128, 128, 128);
 
 bool Overlaps(const ExRect& a, const ExRect& b) {
     return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
@@ -40,6 +42,26 @@ bool MeetsRect(const CExParts& part, const ExRect& rect) {
     // A part wholly inside meets the rectangle: the region tests are for the edges.
     return Contains(rect, bounds) || hit.RectInRegion(rect) ||
            part.FrameRegion().RectInRegion(rect);
+}
+
+// A sheet smaller than the window gets a thin edge, so that the paper stands out from the
+// white beyond it. The line runs just outside the sheet, clear of the grid marks on its edges;
+// its top and left sides lie beyond the window and under the ruler bar whenever the sheet fits.
+void DrawSheetBorder(QPainter& painter, const CViewGeometry& geometry) {
+    const QSize client = geometry.ClientPixels();
+    const QPoint topLeft = geometry.ViewToPixel({0, geometry.SheetView().y}) - QPoint(1, 1);
+    const QPoint bottomRight = geometry.ViewToPixel({geometry.SheetView().x, 0}) + QPoint(1, 1);
+    const int rulers = CViewGeometry::kRulerPixels;
+    if (bottomRight.x() - topLeft.x() >= client.width() - rulers &&
+        bottomRight.y() - topLeft.y() >= client.height() - rulers) {
+        return;
+    }
+    painter.setPen(QPen(QColor(kSheetBorderColour), 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(topLeft.x(), topLeft.y(), bottomRight.x(), topLeft.y());
+    painter.drawLine(bottomRight.x(), topLeft.y(), bottomRight.x(), bottomRight.y());
+    painter.drawLine(topLeft.x(), bottomRight.y(), bottomRight.x(), bottomRight.y());
+    painter.drawLine(topLeft.x(), topLeft.y(), topLeft.x(), bottomRight.y());
 }
 
 } // namespace
@@ -269,5 +291,6 @@ bool CViewRenderer::Compose(const CViewGeometry& geometry, bool showGrid) {
         const int top = geometry.ViewToPixel({0, -kStripGap}).y();
         painter.fillRect(QRect(0, top, client.width(), client.height() - top), Qt::white);
     }
+    DrawSheetBorder(painter, geometry);
     return painter.end();
 }

@@ -104,6 +104,32 @@ private slots:
         QVERIFY(Scroll(view).y() > before.y());
     }
 
+    void aSheetSmallerThanTheWindowHasAThinGreyEdge() {
+        const QRgb grey = qRgb(128, 128, 128);
+        for (const auto& [sheet, bordered] :
+             {std::pair{ExMapSize{10, 8}, true}, std::pair{ExMapSize{25, 25}, false}}) {
+            Edited edited;
+            edited.Start();
+            CKORVANEXView& view = *edited.view;
+            view.OnToggleGrid();
+            view.SetMapSize(sheet);
+            view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+            view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+            QTest::qWait(20);
+            const QImage picture = view.viewport()->grab().toImage();
+            const qreal ratio = picture.devicePixelRatio();
+            const ExPoint far = view.Geometry().SheetExtent();
+            const QPoint right = view.Geometry().DrawingToPixel({far.x, far.y / 2});
+            const QPoint bottom = view.Geometry().DrawingToPixel({far.x / 2, 0});
+            QCOMPARE(ColourNear(picture, right * ratio, grey), bordered);
+            QCOMPARE(ColourNear(picture, bottom * ratio, grey), bordered);
+            // The white beyond the sheet is kept.
+            if (bordered) {
+                QCOMPARE(QColor(picture.pixel((right + QPoint(8, 0)) * ratio)), QColor(Qt::white));
+            }
+        }
+    }
+
     void selectAllTakesWhatARubberBandCouldTake() {
         Edited edited;
         CExParts* a = AddSquare(edited.doc, {500000, 500000}, 100000, kRed);
