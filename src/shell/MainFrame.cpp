@@ -25,7 +25,8 @@ constexpr const char* kFontFailed = "フォントの読み込みに失敗しま�
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), m_pPreviousServices(SetAppServices(&m_services)),
-      m_pMdiArea(new QMdiArea(this)), m_pZoomIndicator(new QLabel(this)) {
+      m_pMdiArea(new QMdiArea(this)), m_pZoomIndicator(new QLabel(this)),
+      m_pPointerIndicator(new QLabel(this)) {
     setWindowTitle(QString::fromUtf8(exmsg::kAppName));
     setAcceptDrops(true);
     m_services.SetParentWindow(this);
@@ -43,11 +44,16 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_pZoomIndicator->setObjectName(QStringLiteral("zoomIndicator"));
     m_pZoomIndicator->setMinimumWidth(
         m_pZoomIndicator->fontMetrics().horizontalAdvance(QStringLiteral("1/3000 ")));
+    m_pPointerIndicator->setObjectName(QStringLiteral("pointerIndicator"));
+    m_pPointerIndicator->setMinimumWidth(m_pPointerIndicator->fontMetrics().horizontalAdvance(
+        QStringLiteral("X: 1000.00 m  Y: 1000.00 m ")));
+    statusBar()->addPermanentWidget(m_pPointerIndicator);
     statusBar()->addPermanentWidget(m_pZoomIndicator);
 
     BuildMenus();
     BuildToolBars();
     ConnectEditCommands();
+    BuildSelectionMenu();
     ConnectCreatingCommands();
     ConnectPrintCommands();
     BuildPanels();
@@ -196,6 +202,10 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
             Qt::UniqueConnection);
     connect(view, &CKORVANEXView::commandStateChanged, this, &CMainFrame::UpdateCommandStates,
             Qt::UniqueConnection);
+    connect(view, &CKORVANEXView::pointerTextChanged, m_pPointerIndicator, &QLabel::setText,
+            Qt::UniqueConnection);
+    connect(view, &CKORVANEXView::contextMenuRequested, this, &CMainFrame::ShowSelectionMenu,
+            Qt::UniqueConnection);
     view->Activate(true);
     m_pZoomIndicator->setText(view->ZoomText());
     UpdateTitle();
@@ -217,6 +227,7 @@ void CMainFrame::ShowNoDrawingWhenNoneLeft() {
     }
     m_pActiveView = nullptr;
     m_pZoomIndicator->clear();
+    m_pPointerIndicator->clear();
     UpdateTitle();
     UpdateCommandStates();
 }

@@ -128,6 +128,9 @@ private:
     void BuildDrawMenu();
     void BuildEditMenu();
     void ConnectEditCommands();
+    // The select tool's menu on the selection, opened by the right button.
+    void BuildSelectionMenu();
+    void ShowSelectionMenu(const QPoint& screen);
     void UpdateEditCommandStates();
     void UpdateHistoryStates();
     void ConnectCreatingCommands();
@@ -182,6 +185,8 @@ private:
     CRecentFileList m_recentFiles;
     QMdiArea* m_pMdiArea;
     QLabel* m_pZoomIndicator;
+    QLabel* m_pPointerIndicator;
+    QMenu* m_pSelectionMenu = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pZoomInMenu = nullptr;
     QMenu* m_pZoomOutMenu = nullptr;

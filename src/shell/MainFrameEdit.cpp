@@ -136,6 +136,35 @@ void CMainFrame::ConnectEditCommands() {
             [this] { OnActiveView([](CKORVANEXView& view) { view.OnCalibrateImage(); }); });
 }
 
+// The same actions as the menus and tool bars, so that they are enabled alike.
+void CMainFrame::BuildSelectionMenu() {
+    m_pSelectionMenu = new QMenu(this);
+    m_pSelectionMenu->setObjectName(QStringLiteral("selectionMenu"));
+    const char* const groups[][4] = {
+        {"partsProperties", "copyParts", "partsDelete", nullptr},
+        {"bringToFront", "bringForward", "sendBackward", "sendToBack"},
+        {"editUndo", nullptr, nullptr, nullptr},
+        {"zoomFit", nullptr, nullptr, nullptr},
+    };
+    for (const auto& group : groups) {
+        if (!m_pSelectionMenu->isEmpty()) {
+            m_pSelectionMenu->addSeparator();
+        }
+        for (const char* name : group) {
+            if (name) {
+                m_pSelectionMenu->addAction(Action(QLatin1String(name)));
+            }
+        }
+    }
+}
+
+// The menu opens without waiting for its choice: the press that asked for it has returned by
+// the time a command runs.
+void CMainFrame::ShowSelectionMenu(const QPoint& screen) {
+    UpdateCommandStates();
+    m_pSelectionMenu->popup(screen);
+}
+
 void CMainFrame::UpdateEditCommandStates() {
     const CKORVANEXView* view = ActiveView();
     const int tool = view ? view->Document().GetEditTool() : 0;

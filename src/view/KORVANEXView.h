@@ -191,6 +191,7 @@ public:
     void FinishTool() override;
     void PushEdit(std::unique_ptr<CExEdit> edit) override;
     void SelectionChanged() override;
+    void ShowContextMenu(QPoint pixel) override;
 
     // Places a library part at a screen point: a new element on top of the drawing, or the
     // start of a cable that the cable tool then lays. False when the point is outside the
@@ -209,6 +210,10 @@ signals:
     void documentChanged();
     // A short note for the status bar.
     void statusMessage(const QString& text);
+    // Where the pointer is on the sheet and what the tool does there; empty when it is off it.
+    void pointerTextChanged(const QString& text);
+    // The select tool's menu, at a screen point.
+    void contextMenuRequested(const QPoint& screen);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -220,6 +225,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -250,6 +256,10 @@ private:
     void SwitchTool(int command);
     void RefreshSelection();
     bool HandleViewKey(int key);
+    // Feeds a middle-button press, move or release to the pan it drives; true when the event
+    // was the pan's.
+    bool MiddlePan(QMouseEvent& event);
+    void ShowPointerStatus(QPoint pixel);
 
     CKORVANEXDoc& m_doc;
     bool m_bRecalcAll = true;

@@ -6,8 +6,11 @@
 #include "ExEdit.h"
 #include "ExException.h"
 #include "KORVANEXView.h"
+#include "PointerStatus.h"
 #include "tools/EditTool.h"
 #include "tools/ModeTools.h"
+#include "tools/PanTool.h"
+#include "tools/ToolCursors.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -122,10 +125,14 @@ void CKORVANEXView::RefreshOverlay() {
     m_rcOverlayShown = shown;
 }
 
+// The middle-button pan borrows the pointer: letting it go keeps a tool's own hold on it.
 void CKORVANEXView::CaptureMouse(bool capture) {
+    if (!m_pMiddlePan) {
+        m_bToolCapture = capture;
+    }
     if (capture) {
         viewport()->grabMouse();
-    } else {
+    } else if (!m_pMiddlePan || !m_bToolCapture) {
         viewport()->releaseMouse();
     }
 }
@@ -190,7 +197,68 @@ void CKORVANEXView::SelectionChanged() {
     emit commandStateChanged();
 }
 
+void CKORVANEXView::ShowContextMenu(QPoint pixel) {
+    emit contextMenuRequested(viewport()->mapToGlobal(pixel));
+}
+
+// The middle button pans whatever the tool, which neither sees the drag nor loses its state.
+bool CKORVANEXView::MiddlePan(QMouseEvent& event) {
+    const ExToolEvent tool =
+        ToolEventOf(event, m_geometry.PixelToDrawing(event.position().toPoint()));
+    if (event.type() == QEvent::MouseButtonPress) {
+        if (m_pMiddlePan || m_bLeftButtonDown) {
+            return true;
+        }
+        m_pMiddlePan = std::make_unique<CPanTool>(*this);
+        viewport()->setCursor(m_pMiddlePan->Cursor());
+        m_pMiddlePan->Press(tool);
+    } else if (m_pMiddlePan && event.type() == QEvent::MouseMove) {
+        m_pMiddlePan->Move(tool);
+    } else if (m_pMiddlePan && event.type() == QEvent::MouseButtonRelease) {
+        m_pMiddlePan->Release(tool);
+        m_pMiddlePan.reset();
+        viewport()->setCursor(Tool().Cursor());
+    }
+    return m_pMiddlePan != nullptr || event.type() != QEvent::MouseMove;
+}
+
+// The pointer's point while it is over the sheet, and what the tool tells of its work.
+void CKORVANEXView::ShowPointerStatus(QPoint pixel) {
+    const ExPoint point = m_geometry.PixelToDrawing(pixel);
+    const ExPoint sheet = m_geometry.SheetExtent();
+    QString text;
+    if (point.x >= 0 && point.y >= 0 && point.x <= sheet.x && point.y <= sheet.y &&
+        pixel.x() >= CViewGeometry::kRulerPixels &&
+        pixel.y() < m_geometry.ClientPixels().height() - CViewGeometry::kRulerPixels) {
+        text = PointerPositionText(point);
+    }
+    const QString work = Tool().StatusText();
+    if (!work.isEmpty()) {
+        text += (text.isEmpty() ? QString() : QStringLiteral("    ")) + work;
+    }
+    emit pointerTextChanged(text);
+}
+
+void CKORVANEXView::leaveEvent(QEvent* event) {
+    emit pointerTextChanged(QString());
+    QAbstractScrollArea::leaveEvent(event);
+}
+
 void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        try {
+            MiddlePan(*event);
+        } catch (...) {
+            ReportCaughtException();
+        }
+        event->accept();
+        return;
+    }
+    // While the sheet is held the tool waits: a press now would act on a moving drawing.
+    if (m_pMiddlePan) {
+        event->accept();
+        return;
+    }
     const bool left = event->button() == Qt::LeftButton;
     if (!left && event->button() != Qt::RightButton) {
         QAbstractScrollArea::mousePressEvent(event);
@@ -215,9 +283,12 @@ void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
 void CKORVANEXView::mouseMoveEvent(QMouseEvent* event) {
     try {
         ExActiveViewScope converting(this);
-        CEditTool& tool = Tool();
-        viewport()->setCursor(tool.Cursor());
-        tool.Move(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+        if (!MiddlePan(*event)) {
+            CEditTool& tool = Tool();
+            viewport()->setCursor(tool.Cursor());
+            tool.Move(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+        }
+        ShowPointerStatus(event->position().toPoint());
     } catch (...) {
         ReportCaughtException();
     }
@@ -225,6 +296,19 @@ void CKORVANEXView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        try {
+            MiddlePan(*event);
+        } catch (...) {
+            ReportCaughtException();
+        }
+        event->accept();
+        return;
+    }
+    if (m_pMiddlePan) {
+        event->accept();
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;

@@ -32,6 +32,14 @@ struct Window {
     CExParts* AddPart() const { return Doc().AddElement(std::make_unique<CExParts>()); }
 };
 
+QStringList Texts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
 } // namespace
 
 class NavigationCommandsTest : public QObject {
@@ -70,6 +78,44 @@ private slots:
         QVERIFY(all->isEnabled());
         QTest::keyClick(&window.View(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(window.Doc().SelectionList(), (std::vector<CExParts*>{a, b}));
+    }
+
+    void theSelectionMenuOffersTheCommandsEnabledAsInTheMenus() {
+        Window window;
+        window.Open();
+        window.AddPart();
+        CExParts* part = window.AddPart();
+        window.Doc().Selection().Select(part);
+        emit window.View().contextMenuRequested(window.View().mapToGlobal(QPoint(100, 100)));
+        auto* menu = window.frame.findChild<QMenu*>(QStringLiteral("selectionMenu"));
+        QVERIFY(menu);
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(Texts(*menu),
+                 (QStringList{"プロパティ...", "複写", "削除", "-", "最前面", "前面", "背面",
+                              "最背面", "-", "元に戻す(&U)", "-", "全体表示"}));
+        for (const char* name : {"partsProperties", "partsDelete", "bringToFront", "zoomFit"}) {
+            QVERIFY2(window.Action(name)->isEnabled(), name);
+        }
+        QVERIFY(!window.Action("editUndo")->isEnabled());
+        menu->hide();
+        // With nothing selected the commands on the selection are off.
+        window.Doc().Selection().Clear();
+        emit window.View().contextMenuRequested(window.View().mapToGlobal(QPoint(100, 100)));
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(!window.Action("partsDelete")->isEnabled());
+        QVERIFY(!window.Action("bringToFront")->isEnabled());
+        menu->hide();
+    }
+
+    void theStatusBarShowsWhereThePointerIs() {
+        Window window;
+        window.Open();
+        auto* label = window.frame.findChild<QLabel*>(QStringLiteral("pointerIndicator"));
+        QVERIFY(label);
+        emit window.View().pointerTextChanged(QStringLiteral("X: 1.00 m  Y: 2.00 m"));
+        QCOMPARE(label->text(), QStringLiteral("X: 1.00 m  Y: 2.00 m"));
+        window.frame.Action(QStringLiteral("fileClose"))->trigger();
+        QTRY_COMPARE(label->text(), QString());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "KORVANEXView.h"
+#include "PointerStatus.h"
 #include "support/EditDrawing.h"
 #include "support/EditedView.h"
 #include "support/RecordingServices.h"
@@ -31,6 +32,11 @@ QPoint Scroll(const CKORVANEXView& view) {
 
 bool WithinAPixel(QPoint a, QPoint b) {
     return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1;
+}
+
+// The last text the view gave for the status bar.
+QString LastText(const QSignalSpy& spy) {
+    return spy.isEmpty() ? QStringLiteral("(none)") : spy.last().at(0).toString();
 }
 
 } // namespace
@@ -104,6 +110,78 @@ private slots:
         QVERIFY(Scroll(view).y() > before.y());
     }
 
+    void theMiddleButtonPansWhateverTheToolWithoutDisturbingIt() {
+        const int tools[] = {excommand::kSelectTool, excommand::kZoomTool, excommand::kVertexTool,
+                             excommand::kRulerTool};
+        for (const int command : tools) {
+            Edited edited;
+            CExParts* part = AddSquare(edited.doc, {1250000, 1250000}, 200000, kRed);
+            edited.Start();
+            CKORVANEXView& view = *edited.view;
+            edited.doc.Selection().Select(part);
+            if (command == excommand::kRulerTool) {
+                view.ArmTool(CreateArmedTool(command, view));
+            } else {
+                view.SetModeTool(command);
+            }
+            const CEditTool* armed = view.ArmedTool();
+            const std::vector<CExParts*> selection = edited.doc.SelectionList();
+            const int state = view.GetEditState();
+            const QPoint before = Scroll(view);
+            QTest::mousePress(edited.Surface(), Qt::MiddleButton, {}, {400, 300});
+            QTest::mouseMove(edited.Surface(), {360, 280});
+            // The tool waits while the sheet is held.
+            QTest::mousePress(edited.Surface(), Qt::LeftButton, {}, {360, 280});
+            QTest::mouseRelease(edited.Surface(), Qt::LeftButton, {}, {360, 280});
+            QTest::mouseMove(edited.Surface(), {350, 270});
+            QTest::mouseRelease(edited.Surface(), Qt::MiddleButton, {}, {350, 270});
+            QCOMPARE(Scroll(view), before + QPoint(50, 30));
+            QCOMPARE(view.GetEditState(), state);
+            QCOMPARE(view.ArmedTool(), armed);
+            QCOMPARE(edited.doc.GetEditTool(),
+                     command == excommand::kRulerTool ? excommand::kSelectTool : command);
+            QCOMPARE(edited.doc.SelectionList(), selection);
+            QCOMPARE(edited.history.count(), 0);
+        }
+    }
+
+    void theStatusTextsAreInMetresWithTwoDecimals() {
+        QCOMPARE(PointerPositionText({1234000, 567000}), QStringLiteral("X: 12.34 m  Y: 5.67 m"));
+        QCOMPARE(PointerPositionText({0, -400}), QStringLiteral("X: 0.00 m  Y: 0.00 m"));
+        QCOMPARE(PartPositionText({300000, 12345678}),
+                 QStringLiteral("位置 X: 3.00 m  Y: 123.46 m"));
+        QCOMPARE(PartSizeText(120000, 80000), QStringLiteral("サイズ 1.20 m × 0.80 m"));
+    }
+
+    void theStatusBarFollowsThePointerAndTheDraggedPart() {
+        Edited edited;
+        CExParts* part = AddSquare(edited.doc, {1250000, 1250000}, 200000, kRed);
+        edited.Start();
+        CKORVANEXView& view = *edited.view;
+        QSignalSpy texts(&view, &CKORVANEXView::pointerTextChanged);
+        const QPoint over = edited.At({1000000, 1100000});
+        QTest::mouseMove(edited.Surface(), over);
+        QCOMPARE(LastText(texts), PointerPositionText(view.DrawingPoint(over)));
+
+        QTest::mousePress(edited.Surface(), Qt::LeftButton, {}, edited.At({1250000, 1250000}));
+        QTest::mouseMove(edited.Surface(), edited.At({1300000, 1250000}));
+        const QPoint to = edited.At({1350000, 1250000});
+        QTest::mouseMove(edited.Surface(), to);
+        QVERIFY(LastText(texts).startsWith(PointerPositionText(view.DrawingPoint(to))));
+        QVERIFY(LastText(texts).endsWith(PartPositionText(part->GetPosition())));
+        QTest::mouseRelease(edited.Surface(), Qt::LeftButton, {}, to);
+
+        // The right-hand handle (6) of the selected part resizes it.
+        const ExPoint right{part->GetPosition().x + 100000, part->GetPosition().y};
+        QTest::mousePress(edited.Surface(), Qt::LeftButton, {}, edited.At(right));
+        QTest::mouseMove(edited.Surface(), edited.At({right.x + 20000, right.y}));
+        QTest::mouseMove(edited.Surface(), edited.At({right.x + 50000, right.y}));
+        QVERIFY(part->GetWidth() > 200000);
+        QVERIFY2(LastText(texts).endsWith(PartSizeText(part->GetWidth(), part->GetHeight())),
+                 qPrintable(LastText(texts)));
+        QTest::mouseRelease(edited.Surface(), Qt::LeftButton, {}, edited.At({right.x + 50000, 0}));
+    }
+
     void aSheetSmallerThanTheWindowHasAThinGreyEdge() {
         const QRgb grey = qRgb(128, 128, 128);
         for (const auto& [sheet, bordered] :
@@ -130,6 +208,21 @@ private slots:
         }
     }
 
+    void beyondASmallSheetThePointerIsOnNoSheet() {
+        Edited edited;
+        edited.Start();
+        CKORVANEXView& view = *edited.view;
+        view.SetMapSize({10, 8});
+        QSignalSpy texts(&view, &CKORVANEXView::pointerTextChanged);
+        const QPoint inside = edited.At({500000, 400000});
+        QTest::mouseMove(edited.Surface(), inside);
+        QCOMPARE(LastText(texts), PointerPositionText(view.DrawingPoint(inside)));
+        QTest::mouseMove(edited.Surface(), edited.At({1200000, 400000}));
+        QCOMPARE(LastText(texts), QString());
+        QTest::mouseMove(edited.Surface(), edited.At({500000, -100000}));
+        QCOMPARE(LastText(texts), QString());
+    }
+
     void selectAllTakesWhatARubberBandCouldTake() {
         Edited edited;
         CExParts* a = AddSquare(edited.doc, {500000, 500000}, 100000, kRed);
@@ -154,6 +247,31 @@ private slots:
         empty.doc.AddElement(editdrawing::Cable({{400000, 400000}, {600000, 400000}}));
         empty.Start();
         QVERIFY(!empty.view->CanSelectAll());
+    }
+
+    void theRightButtonInTheSelectToolAsksForTheMenuOnWhatItPoints() {
+        Edited edited;
+        CExParts* a = AddSquare(edited.doc, {1000000, 1000000}, 100000, kRed);
+        CExParts* b = AddSquare(edited.doc, {1500000, 1000000}, 100000, kBlue);
+        edited.Start();
+        CKORVANEXView& view = *edited.view;
+        QSignalSpy menus(&view, &CKORVANEXView::contextMenuRequested);
+        const QPoint onB = edited.At({1500000, 1000000});
+        QTest::mousePress(edited.Surface(), Qt::RightButton, {}, onB);
+        QCOMPARE(edited.doc.SelectionList(), std::vector<CExParts*>{b});
+        QCOMPARE(menus.count(), 1);
+        QCOMPARE(menus.last().at(0).toPoint(), edited.Surface()->mapToGlobal(onB));
+        // A part already in the selection keeps the selection; so does empty paper.
+        edited.doc.Selection().Add(a);
+        QTest::mousePress(edited.Surface(), Qt::RightButton, {}, edited.At({1000000, 1000000}));
+        QCOMPARE(edited.doc.SelectionList(), (std::vector<CExParts*>{b, a}));
+        QTest::mousePress(edited.Surface(), Qt::RightButton, {}, edited.At({500000, 500000}));
+        QCOMPARE(edited.doc.SelectionList(), (std::vector<CExParts*>{b, a}));
+        QCOMPARE(menus.count(), 3);
+        // Other tools keep their own right button.
+        view.SetModeTool(excommand::kPanTool);
+        QTest::mousePress(edited.Surface(), Qt::RightButton, {}, onB);
+        QCOMPARE(menus.count(), 3);
     }
 };
 

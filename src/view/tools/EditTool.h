@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <QVariant>
 
 class CToolHost;
@@ -54,6 +55,9 @@ public:
     virtual QVariant InputMethodQuery(Qt::InputMethodQuery) const { return {}; }
 
     virtual QCursor Cursor() const { return Qt::ArrowCursor; }
+    // What the status bar tells of the tool's work beside the pointer's position; empty for
+    // nothing.
+    virtual QString StatusText() const { return {}; }
     // Whether the selected parts show their handles while this tool is current.
     virtual bool ShowsHandles() const { return false; }
     // Client pixels the overlay covers (empty: none), and its drawing.

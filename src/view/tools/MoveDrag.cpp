@@ -1,5 +1,8 @@
 #include "MoveDrag.h"
 
+#include "ExParts.h"
+#include "KORVANEXDoc.h"
+#include "PointerStatus.h"
 #include "ToolHost.h"
 
 CMoveDrag::CMoveDrag(CToolHost& host, ExPoint press)
@@ -7,4 +10,9 @@ CMoveDrag::CMoveDrag(CToolHost& host, ExPoint press)
 
 void CMoveDrag::Step(ExPoint pointer) {
     Show(m_drag.Step(pointer));
+}
+
+QString CMoveDrag::StatusText() const {
+    const CExParts* part = Host().Document().Selection().Primary();
+    return part ? PartPositionText(part->GetPosition()) : QString();
 }

@@ -8,6 +8,7 @@ class CMoveDrag final : public CSelectDrag {
 public:
     CMoveDrag(CToolHost& host, ExPoint press);
     void Step(ExPoint pointer) override;
+    QString StatusText() const override;
 
 private:
     std::vector<CExParts*> FinishDrag() override { return m_drag.Finish(); }

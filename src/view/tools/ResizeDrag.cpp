@@ -1,5 +1,8 @@
 #include "ResizeDrag.h"
 
+#include "ExParts.h"
+#include "KORVANEXDoc.h"
+#include "PointerStatus.h"
 #include "ToolHost.h"
 
 CResizeDrag::CResizeDrag(CToolHost& host, CExParts& part, int handle, ExPoint press)
@@ -8,4 +11,9 @@ CResizeDrag::CResizeDrag(CToolHost& host, CExParts& part, int handle, ExPoint pr
 
 void CResizeDrag::Step(ExPoint pointer) {
     Show(m_drag.Step(ToView(pointer)));
+}
+
+QString CResizeDrag::StatusText() const {
+    const CExParts* part = Host().Document().Selection().Primary();
+    return part ? PartSizeText(part->GetWidth(), part->GetHeight()) : QString();
 }

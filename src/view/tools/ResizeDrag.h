@@ -8,6 +8,7 @@ class CResizeDrag final : public CSelectDrag {
 public:
     CResizeDrag(CToolHost& host, CExParts& part, int handle, ExPoint press);
     void Step(ExPoint pointer) override;
+    QString StatusText() const override;
 
 private:
     std::vector<CExParts*> FinishDrag() override { return m_drag.Finish(); }

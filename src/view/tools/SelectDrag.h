@@ -3,6 +3,8 @@
 #include "ExEdit.h"
 #include "ExTypes.h"
 
+#include <QString>
+
 #include <vector>
 
 class CExParts;
@@ -22,6 +24,8 @@ public:
     virtual void Step(ExPoint pointer) = 0;
     // The button went up (or the drag was abandoned): what changed goes on the history.
     void Finish();
+    // What the status bar tells of the dragged part; empty for nothing.
+    virtual QString StatusText() const { return {}; }
 
 protected:
     CToolHost& Host() const { return m_host; }

@@ -80,6 +80,26 @@ void CSelectTool::Press(const ExToolEvent& event) {
     PressOnDrawing(event);
 }
 
+// The menu offers the commands on the selection: a part not yet in it becomes the selection
+// first, as a click would make it; empty paper leaves the selection as it is. While the left
+// button works, the right one is left alone.
+void CSelectTool::RightPress(const ExToolEvent& event) {
+    if (m_nHandleDrag != 0 || m_band.IsActive()) {
+        return;
+    }
+    CKORVANEXDoc& doc = Host().Document();
+    ExPoint view = event.point;
+    Host().ViewContext().ToViewPoint(view);
+    CExParts* hit = HitTopmost(doc, view, HitContextOf(Host().ViewContext()));
+    if (hit && !CExSelection::IsSelected(*hit)) {
+        const ExRect before = SelectionViewRect(doc);
+        doc.Selection().Select(hit);
+        hit->SetRedrawFlag(1);
+        ChangeSelection(before);
+    }
+    Host().ShowContextMenu(event.pixel);
+}
+
 int CSelectTool::HandleOfSingleSelection(ExPoint view) const {
     const CExParts& part = *Host().Document().Selection().Primary();
     const auto& rects = part.HandleRects();
@@ -228,6 +248,10 @@ void CSelectTool::SelectInBand() {
         part->SetRedrawFlag(1);
     }
     ChangeSelection(before);
+}
+
+QString CSelectTool::StatusText() const {
+    return m_pDrag ? m_pDrag->StatusText() : QString();
 }
 
 void CSelectTool::DoubleClick(const ExToolEvent&) {

@@ -20,10 +20,12 @@ public:
     int EditState() const override { return 0; }
     void Cancel() override;
     void Press(const ExToolEvent& event) override;
+    void RightPress(const ExToolEvent& event) override;
     void Move(const ExToolEvent& event) override;
     void Release(const ExToolEvent& event) override;
     void DoubleClick(const ExToolEvent& event) override;
     bool ShowsHandles() const override { return true; }
+    QString StatusText() const override;
     QRect OverlayRect() const override { return m_band.CoveredRect(); }
     void DrawOverlay(QPainter& painter) const override { m_band.Draw(painter); }
 

@@ -52,6 +52,8 @@ public:
 
     // Opens the property dialog of the primary selected part.
     virtual void ShowProperties() = 0;
+    // Offers the commands on the selection in a menu at a client pixel.
+    virtual void ShowContextMenu(QPoint pixel) = 0;
     // An armed tool is done (finished or abandoned): the mode tool is current again. The tool
     // may still be running when it says so; it is destroyed only after the event.
     virtual void FinishTool() = 0;
