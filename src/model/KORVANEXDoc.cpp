@@ -243,6 +243,17 @@ bool CKORVANEXDoc::OnOpenDocument(const std::filesystem::path& fileName) {
     return true;
 }
 
+bool CKORVANEXDoc::WriteCopy(const std::filesystem::path& fileName, std::error_code& error) {
+    CExArchive ar;
+    try {
+        StoreTo(ar);
+    } catch (...) {
+        error = std::make_error_code(std::errc::io_error);
+        return false;
+    }
+    return exfile::WriteFileSafely(fileName, ar.Stored(), error);
+}
+
 bool CKORVANEXDoc::OnSaveDocument(const std::filesystem::path& fileName) {
     CExArchive ar;
     try {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <unordered_set>
 #include <vector>
 
@@ -58,6 +59,10 @@ public:
     // only when everything was written; false (after a message naming the file and why)
     // otherwise, leaving the old file.
     bool OnSaveDocument(const std::filesystem::path& fileName);
+    // Writes the drawing as it stands to another file, safely, without a message and without
+    // touching its unsaved mark: a copy kept for recovering unsaved work. False with the reason
+    // when it could not be written whole.
+    bool WriteCopy(const std::filesystem::path& fileName, std::error_code& error);
 
     const std::string& GetFileVersion() const { return m_strFileVersion; }
     // Whether the last Serialize handled every element record.
