@@ -34,6 +34,8 @@ struct ExDrawingDefaults {
     int largeLatticeSmallY = 5;
     int bitmapWidth = 1024;
     int bitmapHeight = 768;
+    // Minutes between the copies of modified drawings kept for recovery; 0 keeps none.
+    int autoSaveMinutes = 5;
 };
 
 class CExAppServices {

@@ -65,7 +65,7 @@ struct IntKey {
     ExIntRange range;
 };
 
-constexpr std::array<IntKey, 17> kAppStateKeys = {{
+constexpr std::array<IntKey, 18> kAppStateKeys = {{
     {"App-sketchMapSize-X", &ExDrawingDefaults::sheetWidthM, exrange::kSheetM},
     {"App-sketchMapSize-Y", &ExDrawingDefaults::sheetHeightM, exrange::kSheetM},
     {"App-oneMatSize-X", &ExDrawingDefaults::matWidthCm, exrange::kMatCm},
@@ -83,6 +83,7 @@ constexpr std::array<IntKey, 17> kAppStateKeys = {{
     {"App-largeLatticeSmall-Y", &ExDrawingDefaults::largeLatticeSmallY, exrange::kLargeLattice},
     {"App-bitmapWidth", &ExDrawingDefaults::bitmapWidth, exrange::kBitmapPixels},
     {"App-bitmapHeight", &ExDrawingDefaults::bitmapHeight, exrange::kBitmapPixels},
+    {"App-autoSaveMinutes", &ExDrawingDefaults::autoSaveMinutes, exrange::kAutoSaveMinutes},
 }};
 
 int KnownShowCommand(int showCmd) {

@@ -1,5 +1,6 @@
 #include "DrawSettingDialog.h"
 
+#include "AutoSaveSetting.h"
 #include "BitmapSetting.h"
 #include "ExDrawCableTab.h"
 #include "ExDrawGridUnitTab.h"
@@ -16,7 +17,8 @@ CDrawSettingDialog::CDrawSettingDialog(const ExDrawingDefaults& defaults,
       m_pTabs(new QTabWidget(this)), m_pLayout(new CExDrawLayoutTab(defaults, m_pTabs)),
       m_pCable(new CExDrawCableTab(defaults.cableHeightCorrectionCm, cableKinds, m_pTabs)),
       m_pGrid(new CExDrawGridUnitTab(defaults, m_pTabs)),
-      m_pBitmap(new CBitmapSetting(defaults, m_pTabs)) {
+      m_pBitmap(new CBitmapSetting(defaults, m_pTabs)),
+      m_pAutoSave(new CAutoSaveSetting(defaults, m_pTabs)) {
     setWindowTitle(QStringLiteral("作図環境設定"));
     m_pTabs->setObjectName(QStringLiteral("tabs"));
     // Without scroll buttons the dialog grows until every caption is readable at once.
@@ -25,6 +27,7 @@ CDrawSettingDialog::CDrawSettingDialog(const ExDrawingDefaults& defaults,
     m_pTabs->addTab(m_pCable, QStringLiteral("配線設定"));
     m_pTabs->addTab(m_pGrid, QStringLiteral("グリッド設定"));
     m_pTabs->addTab(m_pBitmap, QStringLiteral("ビットマップ保存サイズ設定"));
+    m_pTabs->addTab(m_pAutoSave, QStringLiteral("自動保存"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -37,7 +40,7 @@ CDrawSettingDialog::CDrawSettingDialog(const ExDrawingDefaults& defaults,
 }
 
 void CDrawSettingDialog::accept() {
-    CExDrawSettingPage* const pages[] = {m_pLayout, m_pCable, m_pGrid, m_pBitmap};
+    CExDrawSettingPage* const pages[] = {m_pLayout, m_pCable, m_pGrid, m_pBitmap, m_pAutoSave};
     for (CExDrawSettingPage* page : pages) {
         if (!page->IsValid()) {
             // The tab comes to the front first: only a visible field can take the focus.
@@ -61,4 +64,5 @@ void CDrawSettingDialog::StoreValues() {
     m_arCableInfo = m_pCable->CableKinds();
     m_pGrid->Store(m_defaults);
     m_pBitmap->Store(m_defaults);
+    m_pAutoSave->Store(m_defaults);
 }

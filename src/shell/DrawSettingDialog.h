@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class CAutoSaveSetting;
 class CBitmapSetting;
 class CExDrawCableTab;
 class CExDrawGridUnitTab;
@@ -41,4 +42,5 @@ private:
     CExDrawCableTab* m_pCable;
     CExDrawGridUnitTab* m_pGrid;
     CBitmapSetting* m_pBitmap;
+    CAutoSaveSetting* m_pAutoSave;
 };

@@ -133,6 +133,7 @@ private slots:
             {"App-largeLatticeSmall-Y", 0, &ExDrawingDefaults::largeLatticeSmallY, 1},
             {"App-bitmapWidth", 10, &ExDrawingDefaults::bitmapWidth, 96},
             {"App-bitmapHeight", 1 << 30, &ExDrawingDefaults::bitmapHeight, 3072},
+            {"App-autoSaveMinutes", -4, &ExDrawingDefaults::autoSaveMinutes, 0},
         };
         for (const auto& entry : cases) {
             store.settings.setValue(QStringLiteral("AppState/") + QLatin1String(entry.key),

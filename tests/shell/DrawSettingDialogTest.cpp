@@ -123,11 +123,12 @@ private slots:
         CDrawSettingDialog dialog(OpeningDefaults(), ThreeCables());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("作図環境設定"));
         auto* tabs = Child<QTabWidget>(dialog, "tabs");
-        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->count(), 5);
         QCOMPARE(tabs->tabText(0), QStringLiteral("レイアウト規定値設定"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("配線設定"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("グリッド設定"));
         QCOMPARE(tabs->tabText(3), QStringLiteral("ビットマップ保存サイズ設定"));
+        QCOMPARE(tabs->tabText(4), QStringLiteral("自動保存"));
         QCOMPARE(tabs->currentIndex(), 0);
 
         const struct {
