@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QTabBar>
 #include <QUndoStack>
+#include <QUuid>
 
 #include <filesystem>
 
@@ -29,6 +30,7 @@ QString TitleOfFile(const QString& fileName) {
 CChildFrame::CChildFrame(std::unique_ptr<CKORVANEXDoc> doc, const QString& fileName,
                          const QString& title, QWidget* parent)
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_strFileName(fileName), m_strTitle(title),
+      m_strRecoveryId(QUuid::createUuid().toString(QUuid::WithoutBraces)),
       m_bReadInPart(!fileName.isEmpty() && !m_pDoc->IsComplete()) {
     setAttribute(Qt::WA_DeleteOnClose);
     m_pHistory = new QUndoStack(this);
@@ -81,6 +83,12 @@ void CChildFrame::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange) {
         UpdateTabTip();
     }
+}
+
+void CChildFrame::MarkRecovered() {
+    m_pHistory->resetClean();
+    m_pDoc->SetModifiedFlag();
+    UpdateTitle();
 }
 
 bool CChildFrame::Save() {

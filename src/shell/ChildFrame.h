@@ -25,6 +25,10 @@ public:
     QUndoStack& History() const { return *m_pHistory; }
     const QString& FileName() const { return m_strFileName; }
     const QString& Title() const { return m_strTitle; }
+    // The name of this drawing's recovery copy, unique to the window.
+    const QString& RecoveryId() const { return m_strRecoveryId; }
+    // A drawing restored from a recovery copy differs from its file, whatever undo reaches.
+    void MarkRecovered();
 
     // Saves to the drawing's file, asking for a name when it has none or when the file could
     // only be read in part. False when not saved.
@@ -59,6 +63,7 @@ private:
     CKORVANEXView* m_pView;
     QString m_strFileName;
     QString m_strTitle;
+    QString m_strRecoveryId;
     // Set while the drawing came from a file it could not read to the end: that file is kept
     // until the user names where to save.
     bool m_bReadInPart;

@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     BuildSelectionMenu();
     ConnectCreatingCommands();
     ConnectPrintCommands();
+    connect(&m_autoSaveTimer, &QTimer::timeout, this, &CMainFrame::KeepRecoveryCopies);
     BuildPanels();
     RestoreLayout(settings, LoadToolBarState(settings));
     resize(1024, 768);
@@ -93,11 +94,13 @@ void CMainFrame::LoadSettings(QSettings& settings) {
     m_bAreaAttention = LoadAreaAttention(settings);
     m_services.SetCableKinds(LoadCableKinds(settings, ProgramDataFolder().toStdString()));
     m_services.SetDrawingDefaults(LoadDrawingDefaults(settings));
+    ApplyAutoSaveInterval();
     m_recentFiles.Load(settings);
 }
 
 void CMainFrame::SetDrawingDefaults(const ExDrawingDefaults& defaults) {
     m_services.SetDrawingDefaults(defaults);
+    ApplyAutoSaveInterval();
 }
 
 ExWindowState CMainFrame::CurrentWindowState() const {

@@ -11,9 +11,11 @@
 #include "ExVecFont.h"
 #include "QtAppServices.h"
 #include "RecentFileList.h"
+#include "RecoveryStore.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -105,6 +107,13 @@ public slots:
     void SetButtonCaptions(bool shown);
     void SetLargeIcons(bool large);
     void UpdateCommandStates();
+    const CRecoveryStore& Recovery() const { return m_recovery; }
+    // Writes a recovery copy of every modified drawing now (the timer's work).
+    void KeepRecoveryCopies();
+    // At start: lists the drawings a crash left unsaved and restores the chosen ones.
+    void OfferRecovery();
+    // Opens recovered drawings as modified, named as they were; their copies are removed.
+    QList<CChildFrame*> RestoreRecovered(const QList<CRecoveryStore::Entry>& entries);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,6 +145,9 @@ private:
     void ConnectCreatingCommands();
     void UpdateCreatingCommandStates();
     void OnCreatingTool(int command);
+    // Recovering unsaved work (MainFrameRecovery.cpp).
+    void ApplyAutoSaveInterval();
+    void WatchForRecovery(CChildFrame* child);
     // Printing (MainFramePrint.cpp).
     QPrinter& Printer();
     void ConnectPrintCommands();
@@ -199,4 +211,6 @@ private:
     QDockWidget* m_pThumbnailDock = nullptr;
     QPointer<CKORVANEXView> m_pActiveView;
     std::unique_ptr<QPrinter> m_pPrinter;
+    CRecoveryStore m_recovery;
+    QTimer m_autoSaveTimer;
 };

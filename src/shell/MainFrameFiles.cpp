@@ -39,6 +39,7 @@ QString CMainFrame::NextUntitledTitle() {
 
 CChildFrame* CMainFrame::AddChild(CChildFrame* child) {
     m_pMdiArea->addSubWindow(child);
+    WatchForRecovery(child);
     // A new tab's tip is the area's: the title.
     child->UpdateTabTip();
     connect(child, &CChildFrame::saved, this, [this, child](const QString& fileName) {

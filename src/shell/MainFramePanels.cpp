@@ -76,7 +76,7 @@ void CMainFrame::OnDrawSettings() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    m_services.SetDrawingDefaults(dialog.Defaults());
+    SetDrawingDefaults(dialog.Defaults());
     m_services.SetCableKinds(dialog.CableKinds());
     // The settings belong to no drawing: every open one takes them at once.
     for (CChildFrame* child : Children()) {

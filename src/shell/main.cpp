@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
@@ -29,5 +30,7 @@ int main(int argc, char* argv[]) {
     instance.Listen();
     QObject::connect(&instance, &CSingleInstance::filesReceived, program.MainFrame(),
                      &CMainFrame::OpenLaunchedFiles);
+    // What a crash left unsaved is offered once the window is up.
+    QTimer::singleShot(0, program.MainFrame(), &CMainFrame::OfferRecovery);
     return QApplication::exec();
 }
