@@ -6,6 +6,7 @@
 #include "ExWiringParts.h"
 #include "KORVANEXDoc.h"
 
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -48,8 +49,13 @@ void AddAreaRows(const CKORVANEXDoc& doc, std::vector<ExPartsTallyRow>& rows) {
     }
 }
 
-// A field in double quotes when a spreadsheet would otherwise split it.
-std::string CsvField(const std::string& text) {
+// A field in double quotes when a spreadsheet would otherwise split it. A text a spreadsheet
+// would run as a formula (a part's name can be any text, from any drawing) gets an apostrophe in
+// front, so that it stays text.
+std::string CsvField(const std::string& field) {
+    const bool formula =
+        !field.empty() && std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos;
+    const std::string text = formula ? "'" + field : field;
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }

@@ -82,6 +82,10 @@ TEST(PartsTallyCsv, FieldsAreQuotedWhenASpreadsheetWouldSplitThem) {
         {"cr\rhere", "\"cr\rhere\""},
         {" spaced ", " spaced "},
         {"", ""},
+        {"=1+2", "'=1+2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"-", "'-"},
+        {"+81,3", "\"'+81,3\""},
     };
     for (const auto& c : cases) {
         const ExPartsTallyRow row{70101, Sjis(c.name), 1, std::nullopt, std::nullopt};
