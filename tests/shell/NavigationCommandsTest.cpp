@@ -3,6 +3,7 @@
 #include "KORVANEXDoc.h"
 #include "KORVANEXView.h"
 #include "MainFrame.h"
+#include "support/ShownWindow.h"
 #include "support/TestSettings.h"
 
 #include <QAction>
@@ -15,20 +16,8 @@
 
 namespace {
 
-// A main window with one drawing, shown as the user has it.
-struct Window {
-    CMainFrame frame;
-    CChildFrame* child = nullptr;
-
-    void Open() {
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        child = frame.NewDocument();
-        QTest::qWait(20);
-    }
-    CKORVANEXView& View() const { return child->View(); }
-    CKORVANEXDoc& Doc() const { return child->Document(); }
-    QAction* Action(const char* name) const { return frame.Action(QLatin1String(name)); }
+// The window, and what these tests do in it.
+struct Window : ShownWindow {
     CExParts* AddPart() const { return Doc().AddElement(std::make_unique<CExParts>()); }
 };
 
