@@ -259,6 +259,7 @@ private:
     // Feeds a middle-button press, move or release to the pan it drives; true when the event
     // was the pan's.
     bool MiddlePan(QMouseEvent& event);
+    bool TakenByMiddlePan(QMouseEvent& event);
     void ShowPointerStatus(QPoint pixel);
 
     CKORVANEXDoc& m_doc;

@@ -202,6 +202,22 @@ void CKORVANEXView::ShowContextMenu(QPoint pixel) {
 }
 
 // The middle button pans whatever the tool, which neither sees the drag nor loses its state.
+// The middle button's presses and releases drive the pan; while the sheet is held the tool
+// waits, as a press now would act on a moving drawing.
+bool CKORVANEXView::TakenByMiddlePan(QMouseEvent& event) {
+    if (event.button() == Qt::MiddleButton) {
+        try {
+            MiddlePan(event);
+        } catch (...) {
+            ReportCaughtException();
+        }
+    } else if (!m_pMiddlePan) {
+        return false;
+    }
+    event.accept();
+    return true;
+}
+
 bool CKORVANEXView::MiddlePan(QMouseEvent& event) {
     const ExToolEvent tool =
         ToolEventOf(event, m_geometry.PixelToDrawing(event.position().toPoint()));
@@ -245,18 +261,7 @@ void CKORVANEXView::leaveEvent(QEvent* event) {
 }
 
 void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton) {
-        try {
-            MiddlePan(*event);
-        } catch (...) {
-            ReportCaughtException();
-        }
-        event->accept();
-        return;
-    }
-    // While the sheet is held the tool waits: a press now would act on a moving drawing.
-    if (m_pMiddlePan) {
-        event->accept();
+    if (TakenByMiddlePan(*event)) {
         return;
     }
     const bool left = event->button() == Qt::LeftButton;
@@ -296,17 +301,7 @@ void CKORVANEXView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton) {
-        try {
-            MiddlePan(*event);
-        } catch (...) {
-            ReportCaughtException();
-        }
-        event->accept();
-        return;
-    }
-    if (m_pMiddlePan) {
-        event->accept();
+    if (TakenByMiddlePan(*event)) {
         return;
     }
     if (event->button() != Qt::LeftButton) {
