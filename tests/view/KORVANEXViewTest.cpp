@@ -31,6 +31,14 @@ bool Near(ExPoint a, ExPoint b, int tolerance) {
     return std::abs(a.x - b.x) <= tolerance && std::abs(a.y - b.y) <= tolerance;
 }
 
+// Pictures of 320 × 240 pixels of a drawing with one red square.
+void ShowForPictures(RecordingServices& services, Shown& shown) {
+    services.Defaults().bitmapWidth = 320;
+    services.Defaults().bitmapHeight = 240;
+    AddSquare(shown.doc, {1250000, 1250000}, 200000, kRed);
+    shown.Show();
+}
+
 } // namespace
 
 class KORVANEXViewTest : public QObject {
@@ -210,11 +218,8 @@ private slots:
 
     void theBitmapIsTheConfiguredSizeAndTheScreenIsRecomputed() {
         RecordingServices services;
-        services.Defaults().bitmapWidth = 320;
-        services.Defaults().bitmapHeight = 240;
         Shown shown;
-        AddSquare(shown.doc, {1250000, 1250000}, 200000, kRed);
-        shown.Show();
+        ShowForPictures(services, shown);
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("plan.bmp"));
         QVERIFY(shown.view->SaveBitmap(file));
@@ -227,11 +232,8 @@ private slots:
 
     void exportWritesPngSvgAndPdfOfTheConfiguredSize() {
         RecordingServices services;
-        services.Defaults().bitmapWidth = 320;
-        services.Defaults().bitmapHeight = 240;
         Shown shown;
-        AddSquare(shown.doc, {1250000, 1250000}, 200000, kRed);
-        shown.Show();
+        ShowForPictures(services, shown);
         QTemporaryDir folder;
         const QString png = folder.filePath(QStringLiteral("plan.PNG"));
         QVERIFY(shown.view->ExportPicture(png));
