@@ -5,6 +5,7 @@
 #include "ExFileIO.h"
 #include "ExParts.h"
 #include "KORVANEXDoc.h"
+#include "SaveFileName.h"
 #include "Thumbnail.h"
 
 #include <QDialogButtonBox>
@@ -21,7 +22,6 @@ namespace {
 
 constexpr const char* kCsvFilter = "CSVファイル (*.csv)";
 constexpr const char* kCsvFailed = "CSVファイルの保存に失敗しました";
-constexpr const char* kOverwriteQuestion = "%1 は既に存在します。\n上書きしますか？";
 
 CExParts* FirstElementOfCode(CKORVANEXDoc& doc, int code) {
     for (const auto& element : doc.Elements()) {
@@ -81,19 +81,13 @@ void CPartsListDlg::OnSaveCsv() {
         return;
     }
     QString fileName = dialog.selectedFiles().constFirst();
-    // Another extension typed by the user is kept and ".csv" added; the dialog could not have
-    // asked about overwriting that name, so it is asked here.
+    // Another extension typed by the user is kept and ".csv" added.
     if (QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0) {
-        fileName += QStringLiteral(".csv");
-        if (QFileInfo::exists(fileName)) {
-            const QString question = QString::fromUtf8(kOverwriteQuestion).arg(fileName);
-            if (AppServices().MessageBox(question.toStdString(), ExMessageIcon::Question,
-                                         ExMessageButtons::OkCancel) != ExMessageResult::Ok) {
-                return;
-            }
-        }
+        fileName = NameWithSuffix(fileName, "csv");
     }
-    SaveCsv(fileName);
+    if (!fileName.isEmpty()) {
+        SaveCsv(fileName);
+    }
 }
 
 bool CPartsListDlg::SaveCsv(const QString& fileName) {

@@ -4,6 +4,7 @@
 #include "ExDocMapSizeDialog.h"
 #include "ExParts.h"
 #include "KORVANEXView.h"
+#include "SaveFileName.h"
 #include "SheetExport.h"
 
 #include <QFileDialog>
@@ -16,7 +17,6 @@ namespace {
 
 constexpr const char* kBitmapFailed = "ビットマップ保存に失敗しました";
 constexpr const char* kBitmapFilter = "Bitmapファイル(*.bmp)";
-constexpr const char* kOverwriteQuestion = "%1 は既に存在します。\n上書きしますか？";
 constexpr const char* kExportFailed = "エクスポートに失敗しました。\n%1";
 
 // The pictures エクスポート writes, in the order of its file types.
@@ -26,20 +26,6 @@ struct ExportType {
 };
 constexpr ExportType kExportTypes[] = {
     {"PNGファイル (*.png)", "png"}, {"SVGファイル (*.svg)", "svg"}, {"PDFファイル (*.pdf)", "pdf"}};
-
-// The name with the suffix added; when that names a file the dialog has not asked about, the
-// user is asked whether to overwrite it. Empty when the user declines.
-QString WithSuffix(const QString& fileName, const char* suffix) {
-    const QString named = fileName + QLatin1Char('.') + QLatin1String(suffix);
-    if (QFileInfo::exists(named)) {
-        const QString question = QString::fromUtf8(kOverwriteQuestion).arg(named);
-        if (AppServices().MessageBox(question.toStdString(), ExMessageIcon::Question,
-                                     ExMessageButtons::OkCancel) != ExMessageResult::Ok) {
-            return {};
-        }
-    }
-    return named;
-}
 
 } // namespace
 
@@ -118,7 +104,7 @@ void CKORVANEXView::OnBitmapSave() {
     QString fileName = dialog.selectedFiles().constFirst();
     // Another extension typed by the user is kept and ".bmp" added.
     if (QFileInfo(fileName).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
-        fileName = WithSuffix(fileName, "bmp");
+        fileName = NameWithSuffix(fileName, "bmp");
     }
     if (!fileName.isEmpty()) {
         SaveBitmap(fileName);
@@ -143,7 +129,7 @@ void CKORVANEXView::OnExport() {
     if (!typed || *typed == ExPictureFormat::Bmp) {
         const int type =
             std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
-        fileName = WithSuffix(fileName, kExportTypes[type].suffix);
+        fileName = NameWithSuffix(fileName, kExportTypes[type].suffix);
     }
     if (!fileName.isEmpty()) {
         ExportPicture(fileName);
