@@ -5,11 +5,14 @@
 #include "ExException.h"
 
 #include <cstring>
+#include <string_view>
+#include <type_traits>
 
 namespace {
 
 constexpr std::size_t kLineRecordSize = 48;
 static_assert(sizeof(CExPartsDrawLine) == kLineRecordSize);
+static_assert(std::is_trivially_copyable_v<CExPartsDrawLine>);
 
 } // namespace
 
@@ -28,12 +31,9 @@ void CExParts::SerializeCommon(CExArchive& ar) {
         ar.WriteInt32(m_nPartsCode);
         ar.WriteInt32(static_cast<std::int32_t>(m_crColor));
         ar.WriteInt32(static_cast<std::int32_t>(m_lstDrawLine.size()));
-        for (const CExPartsDrawLine& line : m_lstDrawLine) {
-            for (const ExPoint& p : {line.shapeStart, line.shapeEnd, line.viewStart, line.viewEnd,
-                                     line.scaledStart, line.scaledEnd}) {
-                ar.WritePoint(p);
-            }
-        }
+        // The lines go out as they lie in memory, in one piece, as they are read back.
+        ar.WriteBytes(std::string_view(reinterpret_cast<const char*>(m_lstDrawLine.data()),
+                                       m_lstDrawLine.size() * kLineRecordSize));
         return;
     }
     m_nWidth = ar.ReadInt32();
