@@ -20,15 +20,39 @@ const char* CExFileException::what() const noexcept {
     return "file error";
 }
 
+namespace {
+
+// Large enough that handing a block over costs little per byte, small enough to stay in the
+// processor's cache while it is filled and copied out.
+constexpr std::size_t kSinkBlock = std::size_t{1} << 20;
+
+} // namespace
+
 CExArchive::CExArchive() : m_bStoring(true) {}
+
+CExArchive::CExArchive(CExArchiveSink& sink) : m_bStoring(true), m_pSink(&sink) {
+    m_output.reserve(kSinkBlock);
+}
 
 CExArchive::CExArchive(std::string_view bytes) : m_bStoring(false), m_input(bytes) {}
 
 void CExArchive::Append(const void* data, std::size_t count) {
-    if (count > m_nWriteLimit - std::min(m_nWriteLimit, m_output.size())) {
+    if (count > m_nWriteLimit - std::min(m_nWriteLimit, Position())) {
         throw CExFileException(CExFileException::Cause::WriteFailed);
     }
     m_output.append(static_cast<const char*>(data), count);
+    if (m_pSink && m_output.size() >= kSinkBlock) {
+        Flush();
+    }
+}
+
+void CExArchive::Flush() {
+    if (!m_pSink || m_output.empty()) {
+        return;
+    }
+    m_pSink->Write(m_output);
+    m_nHandedOver += m_output.size();
+    m_output.clear();
 }
 
 void CExArchive::WriteInt32(std::int32_t value) {

@@ -23,14 +23,25 @@ private:
     Cause m_cause;
 };
 
+// Where a storing archive hands its bytes when they are not to stay in memory, such as a file.
+class CExArchiveSink {
+public:
+    virtual ~CExArchiveSink() = default;
+    virtual void Write(std::string_view bytes) = 0;
+};
+
 // The byte codec of the drawing file: raw little-endian values without tags or padding, int32,
 // IEEE doubles and counted strings (an int32 byte count that includes a terminating NUL, then
 // the bytes and the NUL). A loading archive reads from a byte buffer and never trusts a count
-// beyond what the rest of the buffer could hold; a storing archive appends to a byte buffer.
+// beyond what the rest of the buffer could hold; a storing archive appends to a byte buffer,
+// which it may pass on to a sink in large blocks.
 class CExArchive {
 public:
     // An archive that stores into an empty buffer.
     CExArchive();
+    // An archive that stores into a sink (not owned; it must outlive the archive), keeping no
+    // more than a block of the bytes in memory. Flush hands over the rest.
+    explicit CExArchive(CExArchiveSink& sink);
     // An archive that loads from the given bytes (kept by reference; they must outlive it).
     explicit CExArchive(std::string_view bytes);
 
@@ -59,10 +70,15 @@ public:
     std::int32_t ReadCount(std::size_t minRecordSize);
 
     std::size_t Remaining() const { return m_input.size() - m_nReadPos; }
-    std::size_t Position() const { return m_bStoring ? m_output.size() : m_nReadPos; }
+    std::size_t Position() const {
+        return m_bStoring ? m_nHandedOver + m_output.size() : m_nReadPos;
+    }
 
+    // What an archive without a sink has stored.
     const std::string& Stored() const { return m_output; }
     std::string TakeStored() { return std::move(m_output); }
+    // Hands what is stored to the sink, if there is one.
+    void Flush();
 
     // Elements refer to each other in a file by their position among the written elements;
     // the document gives a storing archive that table while it writes (not owned).
@@ -82,6 +98,8 @@ private:
     std::string_view m_input;
     std::size_t m_nReadPos = 0;
     std::string m_output;
+    CExArchiveSink* m_pSink = nullptr;
+    std::size_t m_nHandedOver = 0;
     std::size_t m_nWriteLimit = SIZE_MAX;
     const ElementPositions* m_pPositions = nullptr;
 };

@@ -1,7 +1,8 @@
 #include "ExFileIO.h"
 
+#include "ExSafeFile.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,27 +29,6 @@ public:
 private:
     int m_fd;
 };
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// New drawings get the permissions a plain new file would get under the user's umask.
-void ApplyDefaultPermissions(int fd) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-}
 
 } // namespace
 
@@ -90,35 +70,9 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName,
 
 bool WriteFileSafely(const std::filesystem::path& fileName, std::string_view bytes,
                      std::error_code& error) {
-    error.clear();
-    const std::filesystem::path folder =
-        fileName.has_parent_path() ? fileName.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + fileName.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        error = LastError();
-        return false;
-    }
-    struct stat existing {};
-    if (::stat(fileName.c_str(), &existing) == 0) {
-        ::fchmod(fd, existing.st_mode & 07777);
-    } else {
-        ApplyDefaultPermissions(fd);
-    }
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        error = LastError();
-    }
-    if (::close(fd) != 0 && !error) {
-        error = LastError();
-    }
-    if (!error && std::rename(pattern.c_str(), fileName.c_str()) != 0) {
-        error = LastError();
-    }
-    if (error) {
-        std::remove(pattern.c_str());
-        return false;
-    }
-    return true;
+    CExSafeFile file(fileName);
+    file.Write(bytes);
+    return file.Commit(error);
 }
 
 std::string ReasonText(std::error_code error) {

@@ -6,6 +6,7 @@
 #include "ExFileIO.h"
 #include "ExKindIndex.h"
 #include "ExParts.h"
+#include "ExSafeFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -244,20 +245,26 @@ bool CKORVANEXDoc::OnOpenDocument(const std::filesystem::path& fileName) {
 }
 
 bool CKORVANEXDoc::WriteCopy(const std::filesystem::path& fileName, std::error_code& error) {
-    CExArchive ar;
+    CExSafeFile file(fileName);
     try {
+        CExArchive ar(file);
         StoreTo(ar);
+        ar.Flush();
     } catch (...) {
         error = std::make_error_code(std::errc::io_error);
         return false;
     }
-    return exfile::WriteFileSafely(fileName, ar.Stored(), error);
+    return file.Commit(error);
 }
 
 bool CKORVANEXDoc::OnSaveDocument(const std::filesystem::path& fileName) {
-    CExArchive ar;
+    // The drawing goes to the disk while it is written, so that saving a large one needs no
+    // copy of it in memory; the file replaces the old one only once it is complete.
+    CExSafeFile file(fileName);
     try {
+        CExArchive ar(file);
         SerializeFile(ar, fileName);
+        ar.Flush();
     } catch (CExException& failure) {
         failure.Log();
         return false;
@@ -266,7 +273,7 @@ bool CKORVANEXDoc::OnSaveDocument(const std::filesystem::path& fileName) {
         return false;
     }
     std::error_code error;
-    if (!exfile::WriteFileSafely(fileName, ar.Stored(), error)) {
+    if (!file.Commit(error)) {
         AppServices().MessageBox(
             FileFailureText(exmsg::kSaveFailed, fileName, exfile::ReasonText(error)),
             ExMessageIcon::Stop, ExMessageButtons::Ok);

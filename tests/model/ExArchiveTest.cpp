@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace {
 
 TEST(ExArchive, ValuesAreLittleEndianWithoutPadding) {
@@ -49,6 +53,43 @@ TEST(ExArchive, WriteLimitSimulatesAFullDisk) {
     CExArchive out;
     out.SetWriteLimit(6);
     out.WriteInt32(1);
+    EXPECT_THROW(out.WriteInt32(2), CExFileException);
+}
+
+class BlockRecorder final : public CExArchiveSink {
+public:
+    void Write(std::string_view bytes) override { blocks.emplace_back(bytes); }
+    std::vector<std::string> blocks;
+};
+
+TEST(ExArchive, ASinkGetsTheSameBytesInLargeBlocks) {
+    const std::string chunk(1000, 'x');
+    CExArchive memory;
+    BlockRecorder sink;
+    CExArchive streamed(sink);
+    for (CExArchive* out : {&memory, &streamed}) {
+        for (int i = 0; i < 3000; ++i) {
+            out->WriteInt32(i);
+            out->WriteBytes(chunk);
+        }
+    }
+    EXPECT_EQ(streamed.Position(), memory.Position());
+    streamed.Flush();
+    ASSERT_GT(sink.blocks.size(), 1u);
+    std::string joined;
+    for (const std::string& block : sink.blocks) {
+        EXPECT_GE(block.size(), std::size_t{1} << 16) << "no small writes";
+        joined += block;
+    }
+    EXPECT_EQ(joined, memory.Stored());
+}
+
+TEST(ExArchive, TheWriteLimitCountsWhatASinkWasGiven) {
+    BlockRecorder sink;
+    CExArchive out(sink);
+    out.WriteInt32(1);
+    out.Flush();
+    out.SetWriteLimit(6);
     EXPECT_THROW(out.WriteInt32(2), CExFileException);
 }
 

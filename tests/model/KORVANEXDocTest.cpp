@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -263,6 +265,54 @@ TEST_F(DocTest, FailedSaveLeavesTheOldFileUntouched) {
 
     EXPECT_FALSE(doc.OnSaveDocument(folder / "no-such-folder" / "plan.qlp"));
     EXPECT_EQ(m_services.Messages().size(), 2u);
+}
+
+// While it lives, files of this process cannot grow beyond the given size: writing further
+// fails with EFBIG, as a full disk would fail a write.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        rlimit limited = m_previous;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+TEST_F(DocTest, AWriteFailingInTheMiddleOfALargeDrawingIsReportedAndKeepsTheOldFile) {
+    TempFolder folder;
+    folder.Write("plan.qlp", "the drawing already on disk");
+    CKORVANEXDoc doc;
+    for (int i = 0; i < 20000; ++i) {
+        doc.AddElement(MakePart(100000 + i, 100000, "desk"));
+    }
+    doc.SetModifiedFlag();
+    {
+        const FileSizeLimit limit(3 << 20);
+        EXPECT_FALSE(doc.OnSaveDocument(folder / "plan.qlp"));
+    }
+    EXPECT_EQ(folder.Read("plan.qlp"), "the drawing already on disk");
+    ASSERT_EQ(m_services.Messages().size(), 1u);
+    EXPECT_EQ(m_services.Messages()[0].text,
+              "ファイル保存に失敗しました\n" + (folder / "plan.qlp").string() + "（" +
+                  exfile::ReasonText({EFBIG, std::generic_category()}) + "）");
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
+        << "the temporary file is removed";
+
+    ASSERT_TRUE(doc.OnSaveDocument(folder / "plan.qlp"));
+    EXPECT_GT(std::filesystem::file_size(folder / "plan.qlp"), std::uintmax_t{3} << 20);
 }
 
 class Recorder final : public CExDocObserver {
