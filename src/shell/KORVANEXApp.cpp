@@ -5,12 +5,19 @@
 #include "ExException.h"
 #include "ExImageParts.h"
 #include "ExSplashDlg.h"
+#include "KORVNEXDocMgr.h"
 #include "MainFrame.h"
 #include "ProgramFolders.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -67,4 +74,28 @@ bool CKORVANEXApp::InitInstance(const QStringList& arguments, bool showSplash) {
         ReportCaughtException();
         return false;
     }
+}
+
+int RunProgram() {
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK JP"), 10));
+    // The toolkit's own buttons and dialogs speak the program's language.
+    QTranslator toolkit;
+    if (toolkit.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkit);
+    }
+    CSingleInstance instance(CSingleInstance::DefaultKey());
+    if (instance.SendToRunning(FileArguments(QApplication::arguments()))) {
+        return 0;
+    }
+    CKORVANEXApp program;
+    if (!program.InitInstance(QApplication::arguments())) {
+        return 1;
+    }
+    instance.Listen();
+    QObject::connect(&instance, &CSingleInstance::filesReceived, program.MainFrame(),
+                     &CMainFrame::OpenLaunchedFiles);
+    // What a crash left unsaved is offered once the window is up.
+    QTimer::singleShot(0, program.MainFrame(), &CMainFrame::OfferRecovery);
+    return QApplication::exec();
 }

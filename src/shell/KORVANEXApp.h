@@ -35,3 +35,7 @@ private:
     std::unique_ptr<CExSplashDlg> m_pSplash;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
+
+// The program once its QApplication exists: the toolkit's language and font, handing the files
+// to a program already running, start-up, then the event loop. Returns the exit code.
+int RunProgram();
