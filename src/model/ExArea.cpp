@@ -209,8 +209,8 @@ void CExArea::UpdateParts() {
                                ExPoint{kUpdateMargin, kUpdateMargin};
         const ExPoint boxHigh = ExPoint{box.right, std::max(box.top, box.bottom)} +
                                 ExPoint{kUpdateMargin, kUpdateMargin};
-        m_rcUpdate = {std::min(boxLow.x, m_rcLabel.left), std::max(boxHigh.y, m_rcLabel.top),
-                      std::max(boxHigh.x, m_rcLabel.right), std::min(boxLow.y, m_rcLabel.bottom)};
+        SetUpdateRect({std::min(boxLow.x, m_rcLabel.left), std::max(boxHigh.y, m_rcLabel.top),
+                       std::max(boxHigh.x, m_rcLabel.right), std::min(boxLow.y, m_rcLabel.bottom)});
     } catch (...) {
         ReportCaughtException();
     }
@@ -245,7 +245,7 @@ void CExArea::ForgetElement(const CExParts* element) {
         m_nPillarCount = static_cast<int>(m_lstPillar.size());
         CalcAreaText();
         BuildLabel();
-        m_bRedraw = 1;
+        SetRedrawFlag(1);
     } catch (...) {
         ReportCaughtException();
     }

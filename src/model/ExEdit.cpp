@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -181,15 +182,11 @@ void CExEditRecorder::Inserted(CExParts* part) {
     if (!part || !m_edit) {
         return;
     }
-    // Parts are added on top: look from the end.
-    const auto& elements = m_doc.Elements();
-    const auto found = std::find_if(
-        elements.rbegin(), elements.rend(),
-        [&](const std::unique_ptr<CExParts>& element) { return element.get() == part; });
-    if (found == elements.rend()) {
+    const int found = m_doc.FindElement(part);
+    if (found < 0) {
         return;
     }
-    const auto position = static_cast<std::size_t>(elements.rend() - found - 1);
+    const auto position = static_cast<std::size_t>(found);
     m_edit->m_ops.push_back({CExEdit::ListOp::Kind::Insert, {position}, {part}, {}});
 }
 
@@ -227,23 +224,20 @@ void CExEditRecorder::Remove(const std::vector<CExParts*>& parts) {
         return;
     }
     const std::unordered_set<const CExParts*> leaving(parts.begin(), parts.end());
-    // One element: one search; many: one pass over the drawing.
+    std::vector<std::pair<std::size_t, CExParts*>> placed;
+    for (CExParts* part : parts) {
+        const int index = m_doc.FindElement(part);
+        if (index >= 0) {
+            placed.emplace_back(static_cast<std::size_t>(index), part);
+        }
+    }
+    std::sort(placed.begin(), placed.end());
+    placed.erase(std::unique(placed.begin(), placed.end()), placed.end());
     std::vector<std::size_t> positions;
     std::vector<CExParts*> found;
-    if (parts.size() == 1) {
-        const int index = m_doc.FindElement(parts.front());
-        if (index >= 0) {
-            positions.push_back(static_cast<std::size_t>(index));
-            found.push_back(parts.front());
-        }
-    } else {
-        const auto& elements = m_doc.Elements();
-        for (std::size_t i = 0; i < elements.size(); ++i) {
-            if (leaving.contains(elements[i].get())) {
-                positions.push_back(i);
-                found.push_back(elements[i].get());
-            }
-        }
+    for (const auto& [index, part] : placed) {
+        positions.push_back(index);
+        found.push_back(part);
     }
     if (positions.empty()) {
         return;

@@ -109,8 +109,9 @@ bool HitPart(const CExParts& part, ExPoint p, const ExHitContext& context) {
 
 CExParts* HitTopmost(const CKORVANEXDoc& doc, ExPoint p, const ExHitContext& context,
                      ExHitFilter filter) {
-    const auto& elements = doc.Elements();
-    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+    // What a part can be hit at lies within its update rect.
+    const std::vector<CExParts*> near = doc.PartsIndex().PartsMeeting({p.x, p.y, p.x, p.y});
+    for (auto it = near.rbegin(); it != near.rend(); ++it) {
         CExParts& part = **it;
         const ExKind kind = KindOfElement(part);
         if (!Passes(kind, filter)) {
@@ -138,16 +139,12 @@ std::vector<CExParts*> PartsInsideRect(const CKORVANEXDoc& doc, const ExRect& re
     const auto inside = [&](ExPoint p) {
         return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
     };
-    std::vector<CExParts*> parts;
-    for (const auto& element : doc.Elements()) {
-        if (!IsGroupSelectable(*element, context)) {
-            continue;
-        }
-        const auto& corners = element->CornerPoints();
-        if (std::all_of(corners.begin(), corners.end(), inside)) {
-            parts.push_back(element.get());
-        }
-    }
+    std::vector<CExParts*> parts = doc.PartsIndex().PartsMeeting(box);
+    std::erase_if(parts, [&](const CExParts* part) {
+        const auto& corners = part->CornerPoints();
+        return !IsGroupSelectable(*part, context) ||
+               !std::all_of(corners.begin(), corners.end(), inside);
+    });
     return parts;
 }
 

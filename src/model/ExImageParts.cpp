@@ -338,6 +338,6 @@ std::unique_ptr<CExImageParts> CExImageParts::CreateCopy(const CExImageParts& so
     } catch (const std::bad_alloc&) {
         copy->ReportNoMemory();
     }
-    copy->m_bRedraw = 1;
+    copy->SetRedrawFlag(1);
     return copy;
 }

@@ -147,7 +147,7 @@ void CExImageParts::Serialize(CExArchive& ar) {
         m_bmiHeader = header;
         ReleaseCopies();
         m_dibStored = {};
-        m_bRedraw = 1;
+        SetRedrawFlag(1);
         try {
             FitStoredImageToDisplay(CExDib16::FromBytes(header.biWidth, header.biHeight, bits));
         } catch (const std::bad_alloc&) {

@@ -179,7 +179,7 @@ void CExMeasure::RecalcParts() {
         const int top = std::max({band.top, m_rcLabel.top, m_rcLabel.bottom});
         const ExPoint low = ExPoint{left, bottom} - ExPoint{kUpdateMargin, kUpdateMargin};
         const ExPoint high = ExPoint{right, top} + ExPoint{kUpdateMargin, kUpdateMargin};
-        m_rcUpdate = {low.x, high.y, high.x, low.y};
+        SetUpdateRect({low.x, high.y, high.x, low.y});
     } catch (...) {
         ReportCaughtException();
     }

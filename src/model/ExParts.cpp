@@ -2,6 +2,7 @@
 
 #include "ExAngle.h"
 #include "ExException.h"
+#include "ExPartsIndex.h"
 #include "ExSaturate.h"
 #include "ExViewContext.h"
 
@@ -181,13 +182,30 @@ void CExParts::LoadShape(const char* data, unsigned length) {
     }
 }
 
+void CExParts::SetRedrawFlag(int redraw) {
+    m_bRedraw = redraw;
+    if (redraw == 1 && m_pIndex) {
+        m_pIndex->MarkedForRedraw(m_nIndexSlot);
+    }
+}
+
+void CExParts::SetUpdateRect(const ExRect& rect) {
+    if (rect == m_rcUpdate) {
+        return;
+    }
+    m_rcUpdate = rect;
+    if (m_pIndex) {
+        m_pIndex->BoundsChanged(m_nIndexSlot);
+    }
+}
+
 void CExParts::CopyParts(const CExParts& source) {
     m_nHeight = source.m_nHeight;
     m_crColor = source.m_crColor;
     m_nPartsCode = source.m_nPartsCode;
     m_strName = source.m_strName;
     m_ptPosition = source.m_ptPosition;
-    m_bRedraw = source.m_bRedraw;
+    SetRedrawFlag(source.m_bRedraw);
     m_bSelect = source.m_bSelect;
     m_nAngle = source.m_nAngle;
     m_nWidth = source.m_nWidth;
@@ -215,7 +233,7 @@ void CExParts::TakeLibraryItem(const CExParts& item, ExPoint position) {
         m_nHeight = item.GetHeight();
     }
     m_crColor = item.GetColor();
-    m_bRedraw = 1;
+    SetRedrawFlag(1);
 }
 
 std::string CExParts::GetCategoryName(int code) const {

@@ -13,6 +13,7 @@
 
 class CExArchive;
 class CExDC;
+class CExPartsIndex;
 class CExViewContext;
 class CExParts;
 
@@ -67,7 +68,7 @@ public:
     virtual int GetLineStyle() const { return m_nLineStyle; }
     virtual void SetAngle(int angle) { m_nAngle = angle; }
     virtual void SetSelectFlag(int select) { m_bSelect = select; }
-    virtual void SetRedrawFlag(int redraw) { m_bRedraw = redraw; }
+    virtual void SetRedrawFlag(int redraw);
     virtual void RemoveAllDrawLines() { m_lstDrawLine.clear(); }
     virtual void SetPartsName(const std::string& name) { m_strName = name; }
     virtual void SetPartsCode(int code) { m_nPartsCode = code; }
@@ -201,6 +202,8 @@ protected:
     static ExPoint ShapeToBox(ExPoint shape, int cx, int cy, ExPoint offset);
     // Grows the update rect from the hit region (or the corners) by the given margin.
     void CalcUpdateRect(int margin);
+    // The drawing's index learns of every new update rect: that is where the part is looked for.
+    void SetUpdateRect(const ExRect& rect);
     // Degrees in a double, so that sums and differences of stored angles stay exact.
     double AngleRadians(double degrees) const;
 
@@ -210,7 +213,6 @@ protected:
     int m_nLineWidth = 2;
     int m_nLineStyle = 0;
     int m_bSelect = 0;
-    int m_bRedraw = 1;
     ExPoint m_ptPosition;
     std::string m_strName;
     int m_nPartsCode = 0;
@@ -228,10 +230,17 @@ protected:
     std::vector<ExPoint> m_arVertex;
     std::vector<ExRect> m_arVertexRect;
     int m_nVertexCount = 0;
-    ExRect m_rcUpdate;
     int m_nRotation = 0;
     int m_nActiveHandle = 0;
     ExPoint m_ptNewOrigin;
     int m_nExtentWidth = 0;
     int m_nExtentHeight = 0;
+
+private:
+    friend class CExPartsIndex;
+    int m_bRedraw = 1;
+    ExRect m_rcUpdate;
+    // The index of the drawing the part is in, if any, and the part's place in it.
+    CExPartsIndex* m_pIndex = nullptr;
+    std::uint32_t m_nIndexSlot = 0;
 };

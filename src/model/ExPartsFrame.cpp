@@ -147,7 +147,7 @@ void CExParts::CalcUpdateRect(int margin) {
     }
     const ExPoint low = ExPoint{box.left, box.bottom} - ExPoint{margin, margin};
     const ExPoint high = ExPoint{box.right, box.top} + ExPoint{margin, margin};
-    m_rcUpdate = {low.x, high.y, high.x, low.y};
+    SetUpdateRect({low.x, high.y, high.x, low.y});
 }
 
 void CExParts::RecalcParts() {

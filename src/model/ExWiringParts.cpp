@@ -93,7 +93,7 @@ void CExWiringParts::StartCable(int kind, ExPoint point, const std::vector<tagCA
         SetLineWidth(info->PenBold);
         SetLineStyle(info->PenStyle);
     }
-    m_bRedraw = 1;
+    SetRedrawFlag(1);
     SetVertex(0, point);
     SetVertex(1, point);
     m_nPointCount = 2;
@@ -181,7 +181,7 @@ void CExWiringParts::CalcLastSegment() {
     const ExPoint high = ExPoint{std::max(a.x, b.x), std::max(a.y, b.y)} +
                          ExPoint{kSegmentBoxMargin, kSegmentBoxMargin};
     m_rcLastSegment = {low.x, high.y, high.x, low.y};
-    m_rcUpdate = m_rcLastSegment;
+    SetUpdateRect(m_rcLastSegment);
 }
 
 void CExWiringParts::UpdateParts() {
@@ -285,11 +285,19 @@ void CExWiringParts::RecalcParts() {
         if (box.IsEmpty()) {
             box = m_rcLastSegment;
         }
+        // The frame leaves out points on the sheet's edges; the runs drawn to them are still the
+        // cable's, to be repainted and picked with it.
+        for (const CExPartsDrawLine& line : m_lstDrawLine) {
+            for (const ExPoint& p : {line.viewStart, line.viewEnd}) {
+                box = {std::min(box.left, p.x), std::max(box.top, p.y), std::max(box.right, p.x),
+                       std::min(box.bottom, p.y)};
+            }
+        }
         const ExPoint low = ExPoint{box.left, std::min(box.top, box.bottom)} -
                             ExPoint{kUpdateMargin, kUpdateMargin};
         const ExPoint high = ExPoint{box.right, std::max(box.top, box.bottom)} +
                              ExPoint{kUpdateMargin, kUpdateMargin};
-        m_rcUpdate = {low.x, high.y, high.x, low.y};
+        SetUpdateRect({low.x, high.y, high.x, low.y});
     } catch (...) {
         ReportCaughtException();
     }

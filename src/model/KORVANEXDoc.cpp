@@ -64,7 +64,7 @@ ExViewSettings CKORVANEXDoc::TakePendingViewSettings() {
 
 CExParts* CKORVANEXDoc::AddElement(std::unique_ptr<CExParts> element) {
     m_lstParts.push_back(std::move(element));
-    Arrived(m_lstParts.back().get());
+    Arrived(m_lstParts.back().get(), m_lstParts.size() - 1);
     return m_lstParts.back().get();
 }
 
@@ -77,9 +77,7 @@ std::unique_ptr<CExParts> CKORVANEXDoc::RemoveElement(const CExParts* element) {
 }
 
 int CKORVANEXDoc::FindElement(const CExParts* element) const {
-    const auto found = std::find_if(m_lstParts.begin(), m_lstParts.end(),
-                                    [&](const auto& owned) { return owned.get() == element; });
-    return found == m_lstParts.end() ? -1 : static_cast<int>(found - m_lstParts.begin());
+    return element ? m_index.PositionOf(*element) : -1;
 }
 
 void CKORVANEXDoc::RemoveAllElements() {
@@ -88,6 +86,7 @@ void CKORVANEXDoc::RemoveAllElements() {
     m_lstCopy.clear();
     m_lstReferrers.clear();
     m_lstPillars.clear();
+    m_index.Clear();
     m_lstParts.clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExDocUpdate.h"
+#include "ExPartsIndex.h"
 #include "ExSelection.h"
 #include "ExTypes.h"
 #include "ExViewSettings.h"
@@ -85,8 +86,10 @@ public:
     CExParts* AddElement(std::unique_ptr<CExParts> element);
     // Removes an element from every list and hands it to the caller; null if it is not ours.
     std::unique_ptr<CExParts> RemoveElement(const CExParts* element);
-    // Position in drawing order, or -1.
+    // Position in drawing order, or -1 for null or a live element of no or another drawing.
     int FindElement(const CExParts* element) const;
+    // Where the elements lie: what meets an area, in drawing order, without walking the list.
+    const CExPartsIndex& PartsIndex() const { return m_index; }
     void RemoveAllElements();
 
     // The list operations undo replays; see KORVANEXDocElements.cpp. Whatever leaves the list
@@ -132,11 +135,12 @@ private:
     void StoreTo(CExArchive& ar);
     void LoadFrom(CExArchive& ar);
     // Keep the referrers in step with the list and take leaving elements out of every list.
-    void Arrived(CExParts* element);
+    void Arrived(CExParts* element, std::size_t position);
     void Left(const std::unordered_set<const CExParts*>& leaving);
 
     std::string m_strFileVersion;
     std::vector<std::unique_ptr<CExParts>> m_lstParts;
+    CExPartsIndex m_index{m_lstParts};
     CExSelection m_selection;
     std::vector<CExParts*> m_lstWork;
     std::vector<CExParts*> m_lstCopy;

@@ -20,7 +20,9 @@ void EraseAll(std::vector<CExParts*>& list, const std::unordered_set<const CExPa
 
 } // namespace
 
-void CKORVANEXDoc::Arrived(CExParts* element) {
+void CKORVANEXDoc::Arrived(CExParts* element, std::size_t position) {
+    m_index.Joined(*element);
+    m_index.Reordered(position);
     // Only rulers (their ends) and area measurements (the pillars they subtract) refer to other
     // elements; everything else has nothing to forget.
     const ExKind kind = KindOfElement(*element);
@@ -50,12 +52,14 @@ void CKORVANEXDoc::InsertElementAt(std::size_t index, std::unique_ptr<CExParts> 
     }
     CExParts* arrived = element.get();
     m_lstParts.insert(m_lstParts.begin() + static_cast<std::ptrdiff_t>(index), std::move(element));
-    Arrived(arrived);
+    Arrived(arrived, index);
 }
 
 std::unique_ptr<CExParts> CKORVANEXDoc::TakeElementAt(std::size_t index) {
     std::unique_ptr<CExParts> taken = std::move(m_lstParts.at(index));
     m_lstParts.erase(m_lstParts.begin() + static_cast<std::ptrdiff_t>(index));
+    m_index.Leaving(*taken);
+    m_index.Reordered(index);
     Left({taken.get()});
     return taken;
 }
@@ -84,6 +88,12 @@ CKORVANEXDoc::TakeElementsAt(const std::vector<std::size_t>& indices) {
         }
     }
     m_lstParts.resize(kept);
+    for (const auto& element : taken) {
+        m_index.Leaving(*element);
+    }
+    if (!indices.empty()) {
+        m_index.Reordered(indices.front());
+    }
     Left(leaving);
     return taken;
 }
@@ -104,7 +114,7 @@ void CKORVANEXDoc::InsertElementsAt(const std::vector<std::size_t>& indices,
         --i;
         if (indices[added - 1] == i) {
             m_lstParts[i] = std::move(elements[--added]);
-            Arrived(m_lstParts[i].get());
+            Arrived(m_lstParts[i].get(), i);
         } else {
             m_lstParts[i] = std::move(m_lstParts[--old]);
         }
@@ -118,6 +128,7 @@ void CKORVANEXDoc::MoveElement(std::size_t from, std::size_t to) {
     const auto at = [&](std::size_t i) {
         return m_lstParts.begin() + static_cast<std::ptrdiff_t>(i);
     };
+    m_index.Reordered(std::min(from, to));
     if (from < to) {
         std::rotate(at(from), at(from + 1), at(to + 1));
     } else if (to < from) {

@@ -142,11 +142,18 @@ bool CViewRenderer::Render(CKORVANEXDoc& doc, const CViewGeometry& geometry,
 }
 
 void CViewRenderer::RecomputeParts(CKORVANEXDoc& doc, bool recalcAll) const {
-    for (const auto& part : doc.Elements()) {
-        if (recalcAll || part->GetRedrawFlag() == 1) {
-            part->UpdateParts();
-            part->RecalcParts();
+    const auto recompute = [](CExParts& part) {
+        part.UpdateParts();
+        part.RecalcParts();
+    };
+    if (recalcAll) {
+        for (const auto& part : doc.Elements()) {
+            recompute(*part);
         }
+        return;
+    }
+    for (CExParts* part : doc.PartsIndex().PartsToRedraw()) {
+        recompute(*part);
     }
 }
 
@@ -160,7 +167,7 @@ void CViewRenderer::PaintBase(CKORVANEXDoc& doc, const CViewGeometry& geometry,
     // and inside it they are drawn because they touch it themselves.
     const ExRect invalid = InvalidViewRect(geometry, m_rgnInvalid.boundingRect());
     if (invalid.left < invalid.right && invalid.bottom < invalid.top) {
-        for (const auto& part : doc.Elements()) {
+        for (CExParts* part : doc.PartsIndex().PartsMeeting(invalid)) {
             if (MeetsRect(*part, invalid)) {
                 part->SetRedrawFlag(1);
             }
@@ -172,9 +179,8 @@ void CViewRenderer::PaintBase(CKORVANEXDoc& doc, const CViewGeometry& geometry,
         painter.fillRect(rect, Qt::white);
     }
     CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
-    for (const auto& part : doc.Elements()) {
-        if (part->GetRedrawFlag() == 1 && part->GetSelectFlag() == 0 &&
-            switches.decision.Draw(*part, dc)) {
+    for (CExParts* part : doc.PartsIndex().PartsToRedraw()) {
+        if (part->GetSelectFlag() == 0 && switches.decision.Draw(*part, dc)) {
             part->SetRedrawFlag(0);
         }
     }

@@ -1,21 +1,9 @@
 #include "RulerTool.h"
 
 #include "ExMeasure.h"
+#include "ExViewContext.h"
 #include "KORVANEXDoc.h"
 #include "ToolHost.h"
-
-namespace {
-
-std::vector<CExParts*> ElementsOf(const CKORVANEXDoc& doc) {
-    std::vector<CExParts*> elements;
-    elements.reserve(doc.GetElementCount());
-    for (const auto& element : doc.Elements()) {
-        elements.push_back(element.get());
-    }
-    return elements;
-}
-
-} // namespace
 
 CRulerTool::CRulerTool(CToolHost& host) : CCreatingTool(host) {}
 
@@ -44,8 +32,11 @@ void CRulerTool::Press(const ExToolEvent& event) {
         m_pRuler = std::make_unique<CExMeasure>();
         m_pRuler->SetPartsCode(excode::kMeasure);
     }
-    const std::vector<CExParts*> elements = ElementsOf(Host().Document());
-    m_pRuler->AttachEnd(m_nNextEnd, event.point, elements);
+    // An end attaches to a part it lies on, which lies within the part's update rect.
+    const ExPoint probe = ToActiveView(event.point);
+    const std::vector<CExParts*> near =
+        Host().Document().PartsIndex().PartsMeeting({probe.x, probe.y, probe.x, probe.y});
+    m_pRuler->AttachEnd(m_nNextEnd, event.point, near);
     if (m_nNextEnd == 0) {
         // Until the second press the other end follows the pointer, attached to nothing.
         m_pRuler->EndAt(1).point = event.point;
