@@ -36,6 +36,8 @@ struct ExDrawingDefaults {
     int bitmapHeight = 768;
     // Minutes between the copies of modified drawings kept for recovery; 0 keeps none.
     int autoSaveMinutes = 5;
+    // Whether the tools' points snap to the grid's fine lattice and to the parts' corners.
+    int snap = 0;
 };
 
 class CExAppServices {

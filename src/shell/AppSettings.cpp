@@ -65,7 +65,7 @@ struct IntKey {
     ExIntRange range;
 };
 
-constexpr std::array<IntKey, 18> kAppStateKeys = {{
+constexpr std::array<IntKey, 19> kAppStateKeys = {{
     {"App-sketchMapSize-X", &ExDrawingDefaults::sheetWidthM, exrange::kSheetM},
     {"App-sketchMapSize-Y", &ExDrawingDefaults::sheetHeightM, exrange::kSheetM},
     {"App-oneMatSize-X", &ExDrawingDefaults::matWidthCm, exrange::kMatCm},
@@ -84,6 +84,7 @@ constexpr std::array<IntKey, 18> kAppStateKeys = {{
     {"App-bitmapWidth", &ExDrawingDefaults::bitmapWidth, exrange::kBitmapPixels},
     {"App-bitmapHeight", &ExDrawingDefaults::bitmapHeight, exrange::kBitmapPixels},
     {"App-autoSaveMinutes", &ExDrawingDefaults::autoSaveMinutes, exrange::kAutoSaveMinutes},
+    {"App-snap", &ExDrawingDefaults::snap, exrange::kSwitch},
 }};
 
 int KnownShowCommand(int showCmd) {

@@ -56,6 +56,7 @@ inline constexpr ExIntRange kGridIntervalM{1, 20};
 inline constexpr ExIntRange kLargeLattice{1, 30};
 inline constexpr ExIntRange kBitmapPixels{96, 3072};
 inline constexpr ExIntRange kAutoSaveMinutes{0, 120};
+inline constexpr ExIntRange kSwitch{0, 1};
 // Window and bar corners in screen pixels, as far as any desktop reaches.
 inline constexpr ExIntRange kScreenCoordinate{-32768, 32767};
 } // namespace exrange

@@ -172,6 +172,16 @@ void CMainFrame::BuildViewMenu() {
               [](CKORVANEXView& view) { view.OnToggleMeasure(); });
     addSwitch(QStringLiteral("viewArea"), QStringLiteral("面積"),
               [](CKORVANEXView& view) { view.OnToggleArea(); });
+    // Snapping belongs to the program, not to a drawing: it stays as left for the next start.
+    QAction* snap = AddAction(menu, QStringLiteral("viewSnap"), QStringLiteral("スナップ"));
+    snap->setCheckable(true);
+    snap->setStatusTip(
+        QStringLiteral("点をグリッドと部品の角に合わせます（Alt キーを押す間は合わせません）"));
+    connect(snap, &QAction::triggered, this, [this](bool on) {
+        ExDrawingDefaults defaults = DrawingDefaults();
+        defaults.snap = on ? 1 : 0;
+        SetDrawingDefaults(defaults);
+    });
 
     QMenu* toolBars = menu->addMenu(QStringLiteral("ツールバー"));
     QAction* captions =
@@ -293,6 +303,7 @@ void CMainFrame::UpdateCommandStates() {
     Action(QStringLiteral("zoomIn"))->setEnabled(hasView && view->CanZoomIn());
     Action(QStringLiteral("zoomOut"))->setEnabled(hasView && view->CanZoomOut());
     Action(QStringLiteral("viewGrid"))->setChecked(hasView && view->IsShowGrid());
+    Action(QStringLiteral("viewSnap"))->setChecked(DrawingDefaults().snap != 0);
     Action(QStringLiteral("viewMeasure"))->setChecked(hasView && view->IsShowMeasure());
     Action(QStringLiteral("viewArea"))->setChecked(hasView && view->IsShowArea());
     const int index = hasView ? view->GetZoomIndex() : 0;

@@ -9,7 +9,7 @@ struct ExDrawingDefaults;
 
 // The grid of a view: plus-shaped marks at every small interval, long ones where the large
 // lattice lines cross. Below 1/130 the intervals are the centimetre settings, from 1/130 on the
-// metre settings. The marks are a visual aid only: nothing snaps to them.
+// metre settings. With snapping on, points snap to the small intervals.
 struct ExGridLayout {
     static constexpr int kMetreBandFrom = 130;
     static constexpr int kShortMark = 50; // view units from the point, each way

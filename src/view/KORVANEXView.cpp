@@ -118,6 +118,7 @@ ExPaintSwitches CKORVANEXView::PaintSwitches() const {
     // frame and handles, which would hide the caret at its ends.
     switches.editTool = m_pArmedTool ? m_pArmedTool->CommandId() : m_doc.GetEditTool();
     switches.overlay = m_pArmedTool ? m_pArmedTool.get() : m_pTool.get();
+    switches.snapMark = &m_snapMark;
     return switches;
 }
 

@@ -11,6 +11,7 @@
 #include "GridLayout.h"
 #include "KORVANEXDoc.h"
 #include "MapSizeChange.h"
+#include "SnapMark.h"
 #include "ViewGeometry.h"
 #include "ViewRenderer.h"
 #include "ZoomTable.h"
@@ -27,6 +28,7 @@
 class CEditTool;
 enum class ExPictureFormat;
 struct ExImagePixels;
+struct ExToolEvent;
 class QUndoStack;
 class CRulerH;
 class QMimeData;
@@ -178,7 +180,8 @@ public:
 
     // CToolHost
     CExViewContext& ViewContext() override;
-    ExPoint DrawingPoint(QPoint pixel) const override;
+    ExPoint DrawingPoint(QPoint pixel, bool snapSuspended) override;
+    ExPoint SnapPoint(ExPoint drawing, bool snapSuspended) override;
     void RefreshOverlay() override;
     void CaptureMouse(bool capture) override;
     void ScrollByPixels(QPoint delta) override;
@@ -247,6 +250,10 @@ private:
     std::optional<double> AskCalibrationDistance(double measuredMm);
     void ReportCompositionFailure();
     ExPaintSwitches PaintSwitches() const;
+    // A mouse event as the tools take it, its point snapped.
+    ExToolEvent PointerEvent(const QMouseEvent& event);
+    // The snap mark changed: compose the window again where it was and is.
+    void ShowSnapMark();
     void OnLibraryDragStarted(const CExParts* prototype);
     void OnLibraryDragMoved(ExPoint screen);
     void OnLibraryDragEnded(const ExPoint* screen);
@@ -298,6 +305,8 @@ private:
     std::vector<std::unique_ptr<CEditTool>> m_retiredTools;
     // Where the current tool's overlay was last shown, to be painted over when it changes.
     QRect m_rcOverlayShown;
+    CSnapMark m_snapMark;
+    QRect m_rcSnapShown;
     QUndoStack* m_pUndoStack = nullptr;
     PropertyEditor m_propertyEditor;
     DistanceAsker m_calibrationAsker;

@@ -3,8 +3,10 @@
 // zooming, the history).
 
 #include "EditCommand.h"
+#include "ExAppServices.h"
 #include "ExEdit.h"
 #include "ExException.h"
+#include "ExSnap.h"
 #include "KORVANEXView.h"
 #include "PointerStatus.h"
 #include "tools/EditTool.h"
@@ -24,16 +26,27 @@
 
 namespace {
 
-ExToolEvent ToolEventOf(const QMouseEvent& event, ExPoint point) {
+// How far a part's corner or edge middle pulls the pointer.
+constexpr int kSnapReachPixels = 6;
+
+ExToolEvent ToolEventOf(const QMouseEvent& event, ExPoint exact) {
     ExToolEvent tool;
     tool.pixel = event.position().toPoint();
-    tool.point = point;
+    tool.point = exact;
+    tool.exact = exact;
     tool.control = event.modifiers().testFlag(Qt::ControlModifier);
     tool.shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    tool.alt = event.modifiers().testFlag(Qt::AltModifier);
     return tool;
 }
 
 } // namespace
+
+ExToolEvent CKORVANEXView::PointerEvent(const QMouseEvent& event) {
+    ExToolEvent tool = ToolEventOf(event, m_geometry.PixelToDrawing(event.position().toPoint()));
+    tool.point = SnapPoint(tool.exact, tool.alt);
+    return tool;
+}
 
 CEditTool& CKORVANEXView::Tool() {
     if (m_pArmedTool) {
@@ -111,8 +124,29 @@ void CKORVANEXView::RefreshSelection() {
     viewport()->update();
 }
 
-ExPoint CKORVANEXView::DrawingPoint(QPoint pixel) const {
-    return m_geometry.PixelToDrawing(pixel);
+ExPoint CKORVANEXView::DrawingPoint(QPoint pixel, bool snapSuspended) {
+    return SnapPoint(m_geometry.PixelToDrawing(pixel), snapSuspended);
+}
+
+ExPoint CKORVANEXView::SnapPoint(ExPoint drawing, bool snapSuspended) {
+    ExSnap snap{drawing, ExSnapKind::None};
+    if (AppServices().DrawingDefaults().snap != 0 && !snapSuspended) {
+        ExActiveViewScope converting(this);
+        // View units are hundredths of a millimetre on the screen.
+        const int reach = kSnapReachPixels * 2540 / std::max(1, GetDpi());
+        snap = ::SnapPoint(m_doc, *this, drawing, {m_grid.smallInterval, reach});
+    }
+    m_snapMark.Show(m_geometry.DrawingToPixel(snap.point), snap.kind);
+    ShowSnapMark();
+    return snap.point;
+}
+
+void CKORVANEXView::ShowSnapMark() {
+    const QRect shown = m_snapMark.OverlayRect();
+    if (shown != m_rcSnapShown) {
+        viewport()->update(m_rcSnapShown | shown);
+        m_rcSnapShown = shown;
+    }
 }
 
 CExViewContext& CKORVANEXView::ViewContext() {
@@ -257,6 +291,8 @@ void CKORVANEXView::ShowPointerStatus(QPoint pixel) {
 
 void CKORVANEXView::leaveEvent(QEvent* event) {
     emit pointerTextChanged(QString());
+    m_snapMark.Hide();
+    ShowSnapMark();
     QAbstractScrollArea::leaveEvent(event);
 }
 
@@ -273,7 +309,7 @@ void CKORVANEXView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     try {
         ExActiveViewScope converting(this);
-        const ExToolEvent tool = ToolEventOf(*event, DrawingPoint(event->position().toPoint()));
+        const ExToolEvent tool = PointerEvent(*event);
         if (left) {
             Tool().Press(tool);
         } else {
@@ -291,7 +327,7 @@ void CKORVANEXView::mouseMoveEvent(QMouseEvent* event) {
         if (!MiddlePan(*event)) {
             CEditTool& tool = Tool();
             viewport()->setCursor(tool.Cursor());
-            tool.Move(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+            tool.Move(PointerEvent(*event));
         }
         ShowPointerStatus(event->position().toPoint());
     } catch (...) {
@@ -311,7 +347,7 @@ void CKORVANEXView::mouseReleaseEvent(QMouseEvent* event) {
     m_bLeftButtonDown = false;
     try {
         ExActiveViewScope converting(this);
-        Tool().Release(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+        Tool().Release(PointerEvent(*event));
     } catch (...) {
         ReportCaughtException();
     }
@@ -325,7 +361,7 @@ void CKORVANEXView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     try {
         ExActiveViewScope converting(this);
-        Tool().DoubleClick(ToolEventOf(*event, DrawingPoint(event->position().toPoint())));
+        Tool().DoubleClick(PointerEvent(*event));
     } catch (...) {
         ReportCaughtException();
     }

@@ -200,10 +200,10 @@ void CViewRenderer::PaintSelection(CKORVANEXDoc& doc, const CViewGeometry& geome
     if (!doc.SelectionList().empty()) {
         PaintSelectedParts(doc, geometry, switches, painter);
     }
-    if (switches.overlay) {
-        const QRect covered = switches.overlay->OverlayRect() & client;
+    for (const CViewOverlay* overlay : {switches.overlay, switches.snapMark}) {
+        const QRect covered = overlay ? overlay->OverlayRect() & client : QRect();
         if (!covered.isEmpty()) {
-            switches.overlay->DrawOverlay(painter);
+            overlay->DrawOverlay(painter);
             m_rcSelection |= covered;
         }
     }

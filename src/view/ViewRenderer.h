@@ -30,6 +30,8 @@ struct ExPaintSwitches {
     bool showGrid = true;
     int editTool = 0;
     const CViewOverlay* overlay = nullptr;
+    // Where the pointer snapped, shown over the tool's overlay.
+    const CViewOverlay* snapMark = nullptr;
 };
 
 // Paints a document into a view's layers. Parts are recomputed only when flagged (or all after

@@ -134,6 +134,7 @@ private slots:
             {"App-bitmapWidth", 10, &ExDrawingDefaults::bitmapWidth, 96},
             {"App-bitmapHeight", 1 << 30, &ExDrawingDefaults::bitmapHeight, 3072},
             {"App-autoSaveMinutes", -4, &ExDrawingDefaults::autoSaveMinutes, 0},
+            {"App-snap", 7, &ExDrawingDefaults::snap, 1},
         };
         for (const auto& entry : cases) {
             store.settings.setValue(QStringLiteral("AppState/") + QLatin1String(entry.key),

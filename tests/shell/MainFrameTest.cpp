@@ -85,6 +85,7 @@ private slots:
             {"viewGrid", "グリッド", QKeySequence()},
             {"viewMeasure", "定規", QKeySequence()},
             {"viewArea", "面積", QKeySequence()},
+            {"viewSnap", "スナップ", QKeySequence()},
             {"zoomIn", "図面拡大", QKeySequence()},
             {"zoomOut", "図面縮小", QKeySequence()},
             {"zoomDialog", "指定する", QKeySequence()},
@@ -123,8 +124,13 @@ private slots:
         QVERIFY(!frame.Action(QStringLiteral("zoomIn"))->isEnabled());
         frame.Action(QStringLiteral("viewGrid"))->trigger();
         QVERIFY(!frame.Action(QStringLiteral("viewGrid"))->isChecked());
+        // Snapping is the program's, off until switched on, whichever drawing is active.
+        QVERIFY(!frame.Action(QStringLiteral("viewSnap"))->isChecked());
+        frame.Action(QStringLiteral("viewSnap"))->trigger();
+        QCOMPARE(frame.DrawingDefaults().snap, 1);
         frame.Action(QStringLiteral("wiringView"))->trigger();
         QCOMPARE(second->Document().GetViewMode(), excommand::kWiringView);
+        QVERIFY(frame.Action(QStringLiteral("viewSnap"))->isChecked());
     }
 
     void aSavedDrawingReopensAndCannotBeOpenedTwice() {

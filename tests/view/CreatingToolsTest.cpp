@@ -34,7 +34,7 @@ struct Creating : Edited {
         }
     }
     // The drawing point a press at a point's pixel gives.
-    ExPoint Pressed(ExPoint drawing) const { return view->DrawingPoint(At(drawing)); }
+    ExPoint Pressed(ExPoint drawing) const { return view->DrawingPoint(At(drawing), false); }
     std::vector<ExPoint> Pressed(std::initializer_list<ExPoint> points) const {
         std::vector<ExPoint> pressed;
         for (ExPoint point : points) {

@@ -161,13 +161,13 @@ private slots:
         QSignalSpy texts(&view, &CKORVANEXView::pointerTextChanged);
         const QPoint over = edited.At({1000000, 1100000});
         QTest::mouseMove(edited.Surface(), over);
-        QCOMPARE(LastText(texts), PointerPositionText(view.DrawingPoint(over)));
+        QCOMPARE(LastText(texts), PointerPositionText(view.DrawingPoint(over, false)));
 
         QTest::mousePress(edited.Surface(), Qt::LeftButton, {}, edited.At({1250000, 1250000}));
         QTest::mouseMove(edited.Surface(), edited.At({1300000, 1250000}));
         const QPoint to = edited.At({1350000, 1250000});
         QTest::mouseMove(edited.Surface(), to);
-        QVERIFY(LastText(texts).startsWith(PointerPositionText(view.DrawingPoint(to))));
+        QVERIFY(LastText(texts).startsWith(PointerPositionText(view.DrawingPoint(to, false))));
         QVERIFY(LastText(texts).endsWith(PartPositionText(part->GetPosition())));
         QTest::mouseRelease(edited.Surface(), Qt::LeftButton, {}, to);
 
@@ -216,7 +216,7 @@ private slots:
         QSignalSpy texts(&view, &CKORVANEXView::pointerTextChanged);
         const QPoint inside = edited.At({500000, 400000});
         QTest::mouseMove(edited.Surface(), inside);
-        QCOMPARE(LastText(texts), PointerPositionText(view.DrawingPoint(inside)));
+        QCOMPARE(LastText(texts), PointerPositionText(view.DrawingPoint(inside, false)));
         QTest::mouseMove(edited.Surface(), edited.At({1200000, 400000}));
         QCOMPARE(LastText(texts), QString());
         QTest::mouseMove(edited.Surface(), edited.At({500000, -100000}));

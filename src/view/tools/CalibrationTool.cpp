@@ -31,7 +31,7 @@ bool CCalibrationTool::IsOnImage(ExPoint point) const {
 }
 
 void CCalibrationTool::Press(const ExToolEvent& event) {
-    if (!IsOnImage(event.point)) {
+    if (!IsOnImage(event.exact)) {
         Host().ShowStatusMessage(QString::fromUtf8(kClickOnImage));
         return;
     }

@@ -18,9 +18,11 @@ class QPainter;
 // and the modifier keys.
 struct ExToolEvent {
     QPoint pixel;
-    ExPoint point;
+    ExPoint point; // snapped: where the tool puts what it makes
+    ExPoint exact; // under the pointer itself: what a press hits is decided here
     bool control = false;
     bool shift = false;
+    bool alt = false; // snapping is suspended while Alt is held
 };
 
 // An editing tool of the drawing view: the view forwards its events to the current tool. A tool

@@ -9,8 +9,8 @@ CResizeDrag::CResizeDrag(CToolHost& host, CExParts& part, int handle, ExPoint pr
     : CSelectDrag(host, "サイズ変更"),
       m_drag(Recorder(), host.ViewContext(), part, handle, ToView(press)) {}
 
-void CResizeDrag::Step(ExPoint pointer) {
-    Show(m_drag.Step(ToView(pointer)));
+void CResizeDrag::Step(const ExToolEvent& event) {
+    Show(m_drag.Step(ToView(event.point)));
 }
 
 QString CResizeDrag::StatusText() const {

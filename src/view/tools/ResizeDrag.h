@@ -7,7 +7,7 @@
 class CResizeDrag final : public CSelectDrag {
 public:
     CResizeDrag(CToolHost& host, CExParts& part, int handle, ExPoint press);
-    void Step(ExPoint pointer) override;
+    void Step(const ExToolEvent& event) override;
     QString StatusText() const override;
 
 private:

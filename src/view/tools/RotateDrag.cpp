@@ -5,6 +5,6 @@
 CRotateDrag::CRotateDrag(CToolHost& host)
     : CSelectDrag(host, "回転"), m_drag(Recorder(), host.ViewContext()) {}
 
-void CRotateDrag::Step(ExPoint pointer) {
-    Show(m_drag.Step(ToView(pointer)));
+void CRotateDrag::Step(const ExToolEvent& event) {
+    Show(m_drag.Step(ToView(event.point)));
 }

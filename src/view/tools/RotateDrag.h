@@ -7,7 +7,7 @@
 class CRotateDrag final : public CSelectDrag {
 public:
     explicit CRotateDrag(CToolHost& host);
-    void Step(ExPoint pointer) override;
+    void Step(const ExToolEvent& event) override;
 
 private:
     std::vector<CExParts*> FinishDrag() override { return m_drag.Finish(); }

@@ -32,11 +32,16 @@ void CRulerTool::Press(const ExToolEvent& event) {
         m_pRuler = std::make_unique<CExMeasure>();
         m_pRuler->SetPartsCode(excode::kMeasure);
     }
-    // An end attaches to a part it lies on, which lies within the part's update rect.
-    const ExPoint probe = ToActiveView(event.point);
+    // The end attaches to the part under the pointer itself (a part lies within its update
+    // rect) and lies where the pointer snapped: snapped to a corner, it is on the part's edge.
+    const ExPoint probe = ToActiveView(event.exact);
     const std::vector<CExParts*> near =
         Host().Document().PartsIndex().PartsMeeting({probe.x, probe.y, probe.x, probe.y});
-    m_pRuler->AttachEnd(m_nNextEnd, event.point, near);
+    m_pRuler->AttachEnd(m_nNextEnd, event.exact, near);
+    if (event.point != event.exact) {
+        m_pRuler->EndAt(m_nNextEnd).point = event.point;
+        m_pRuler->SetEndOffset(m_nNextEnd);
+    }
     if (m_nNextEnd == 0) {
         // Until the second press the other end follows the pointer, attached to nothing.
         m_pRuler->EndAt(1).point = event.point;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditTool.h"
 #include "ExEdit.h"
 #include "ExTypes.h"
 
@@ -20,8 +21,8 @@ public:
     CSelectDrag(const CSelectDrag&) = delete;
     CSelectDrag& operator=(const CSelectDrag&) = delete;
 
-    // One pointer position, in drawing units.
-    virtual void Step(ExPoint pointer) = 0;
+    // One pointer position.
+    virtual void Step(const ExToolEvent& event) = 0;
     // The button went up (or the drag was abandoned): what changed goes on the history.
     void Finish();
     // What the status bar tells of the dragged part; empty for nothing.

@@ -11,6 +11,7 @@
 #include "SelectDrag.h"
 #include "SelectionRect.h"
 #include "ToolHost.h"
+#include "ViewGeometry.h"
 
 #include <algorithm>
 
@@ -63,7 +64,7 @@ void CSelectTool::Press(const ExToolEvent& event) {
         ControlClick(event);
         return;
     }
-    ExPoint view = event.point;
+    ExPoint view = event.exact;
     Host().ViewContext().ToViewPoint(view);
     CExSelection& selection = Host().Document().Selection();
     if (selection.Count() == 1 && !IsLineKind(*selection.Primary())) {
@@ -88,7 +89,7 @@ void CSelectTool::RightPress(const ExToolEvent& event) {
         return;
     }
     CKORVANEXDoc& doc = Host().Document();
-    ExPoint view = event.point;
+    ExPoint view = event.exact;
     Host().ViewContext().ToViewPoint(view);
     CExParts* hit = HitTopmost(doc, view, HitContextOf(Host().ViewContext()));
     if (hit && !CExSelection::IsSelected(*hit)) {
@@ -141,7 +142,7 @@ bool CSelectTool::PressOnSelection(const ExToolEvent& event, ExPoint view) {
 void CSelectTool::PressOnDrawing(const ExToolEvent& event) {
     CKORVANEXDoc& doc = Host().Document();
     const ExRect before = SelectionViewRect(doc);
-    ExPoint view = event.point;
+    ExPoint view = event.exact;
     Host().ViewContext().ToViewPoint(view);
     CExParts* hit = HitTopmost(doc, view, HitContextOf(Host().ViewContext()));
     if (!hit) {
@@ -165,7 +166,7 @@ void CSelectTool::ControlClick(const ExToolEvent& event) {
     if (selection.Count() == 1 && IsLineKind(*selection.Primary())) {
         selection.Clear();
     }
-    ExPoint view = event.point;
+    ExPoint view = event.exact;
     Host().ViewContext().ToViewPoint(view);
     const ExHitFilter filter =
         selection.IsEmpty() ? ExHitFilter::Any : ExHitFilter::SkipCablesAndAreas;
@@ -190,7 +191,7 @@ void CSelectTool::Move(const ExToolEvent& event) {
             m_pDrag = CreateDrag(m_press);
         }
         if (m_pDrag) {
-            m_pDrag->Step(event.point);
+            m_pDrag->Step(event);
         }
         return;
     }
@@ -216,7 +217,7 @@ std::unique_ptr<CSelectDrag> CSelectTool::CreateDrag(const ExToolEvent& press) {
     }
     const int handle = primary->GetActiveHandle();
     if (handle == CExParts::kBodyHandle) {
-        return std::make_unique<CMoveDrag>(Host(), press.point);
+        return std::make_unique<CMoveDrag>(Host(), press.exact);
     }
     if (handle == CExParts::kRotationHandle) {
         return std::make_unique<CRotateDrag>(Host());
@@ -237,8 +238,9 @@ void CSelectTool::SelectInBand() {
     CKORVANEXDoc& doc = Host().Document();
     const ExRect before = SelectionViewRect(doc);
     const QRect pixels = m_band.Rect();
-    ExPoint a = Host().DrawingPoint(pixels.topLeft());
-    ExPoint b = Host().DrawingPoint(pixels.bottomRight());
+    // The band takes what it shows, not snapped points.
+    ExPoint a = Host().Geometry().PixelToDrawing(pixels.topLeft());
+    ExPoint b = Host().Geometry().PixelToDrawing(pixels.bottomRight());
     Host().ViewContext().ToViewPoint(a);
     Host().ViewContext().ToViewPoint(b);
     const ExRect band{std::min(a.x, b.x), std::max(a.y, b.y), std::max(a.x, b.x),

@@ -24,9 +24,13 @@ public:
     // The view the parts convert through while a tool changes them.
     virtual CExViewContext& ViewContext() = 0;
 
-    // The drawing point under a client pixel. Every tool takes its points from here, so that
-    // whatever adjusts the pointer (snapping) does it for all of them at once.
-    virtual ExPoint DrawingPoint(QPoint pixel) const = 0;
+    // The drawing point under a client pixel, snapped unless snapping is suspended (Alt held).
+    // Every tool takes its points from here, so that all of them snap alike.
+    virtual ExPoint DrawingPoint(QPoint pixel, bool snapSuspended) = 0;
+    // Where a drawing point snaps while snapping is on: to the nearer of the grid's fine lattice
+    // and a corner or edge middle of an unselected part within a few pixels, with a mark shown
+    // there. The point itself while snapping is off or suspended.
+    virtual ExPoint SnapPoint(ExPoint drawing, bool snapSuspended) = 0;
 
     // The parts in a view-unit rectangle changed: draw them again.
     virtual void InvalidateDrawingRect(const ExRect& viewRect) = 0;

@@ -60,7 +60,7 @@ void CVertexTool::Press(const ExToolEvent& event) {
     EndDrags(nullptr);
     CKORVANEXDoc& doc = Host().Document();
     m_rcShown = ShownRect(doc);
-    const ExPoint view = ToView(event.point);
+    const ExPoint view = ToView(event.exact);
     if (CExParts* primary = doc.Selection().Primary()) {
         const ExVertexShape shape = VertexShapeOf(*primary);
         if (shape == ExVertexShape::RulerEnds) {
@@ -169,7 +169,7 @@ void CVertexTool::DoubleClick(const ExToolEvent& event) {
     }
     m_rcShown = ShownRect(doc);
     CExEditRecorder recorder(doc, "頂点削除");
-    if (RemoveVertex(recorder, *primary, ToView(event.point))) {
+    if (RemoveVertex(recorder, *primary, ToView(event.exact))) {
         ShowSelection();
         Host().PushEdit(recorder.Finish());
     }

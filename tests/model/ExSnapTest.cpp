@@ -1,0 +1,76 @@
+#include "ExSnap.h"
+#include "ExHeadlessView.h"
+#include "support/PlacedParts.h"
+#include "support/RecordingServices.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A drawing at 1/100 where a view unit is exactly a drawing unit / 100: a 1 m square centred at
+// (5.2 m, 5.2 m), a straight cable and a ruler off the lattice of 50 cm. Parts pull within 200
+// view units (2 m on the sheet).
+class SnapTest : public ::testing::Test {
+protected:
+    SnapTest() {
+        m_view.SetDocument(&m_doc);
+        square = AddGeneralPart(m_doc, {520000, 520000}, 100000);
+        AddCable(m_doc, {{1012300, 212300}, {1412300, 212300}}, 0);
+        AddRuler(m_doc, {100000, 912300}, {300000, 912300});
+    }
+
+    ExSnap Snap(ExPoint p, ExPoint lattice = {50000, 50000}) {
+        return SnapPoint(m_doc, m_view, p, {lattice, 200});
+    }
+    ExPoint Corner(int i) const {
+        const ExPoint view = square->CornerPoints()[static_cast<std::size_t>(i)];
+        return {view.x * 100, view.y * 100};
+    }
+
+    RecordingServices m_services;
+    CExHeadlessView m_view{100, 20, 20, 2540};
+    ExActiveViewScope m_active{&m_view};
+    CKORVANEXDoc m_doc;
+    CExParts* square = nullptr;
+};
+
+TEST_F(SnapTest, TheNearerOfTheLatticeAndAPartsCornerOrEdgeMiddleWins) {
+    const ExPoint topMiddle{(Corner(0).x + Corner(1).x) / 2, Corner(0).y};
+    const struct {
+        ExPoint pointer;
+        ExPoint snapped;
+        ExSnapKind kind;
+    } cases[] = {
+        {{472000, 568000}, Corner(0), ExSnapKind::Part},
+        {{520000, 575000}, topMiddle, ExSnapKind::Part},
+        {{300000, 420000}, {300000, 400000}, ExSnapKind::Grid},   // no part within reach
+        {{1215000, 215000}, {1212300, 212300}, ExSnapKind::Part}, // middle of the cable's run
+        {{1410000, 214000}, {1412300, 212300}, ExSnapKind::Part}, // the cable's end
+        {{1205000, 205000}, {1200000, 200000}, ExSnapKind::Grid}, // the lattice is nearer
+        {{302000, 910000}, {300000, 900000}, ExSnapKind::Grid},   // rulers do not pull
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pointer.x << "," << c.pointer.y);
+        const ExSnap snap = Snap(c.pointer);
+        EXPECT_EQ(snap.point, c.snapped);
+        EXPECT_EQ(snap.kind, c.kind);
+    }
+}
+
+TEST_F(SnapTest, AFineLatticeNearerThanTheCornerWins) {
+    const ExSnap snap = Snap(Corner(0) + ExPoint{700, -700}, {1000, 1000});
+    EXPECT_EQ(snap.point, (ExPoint{471000, 569000}));
+    EXPECT_EQ(snap.kind, ExSnapKind::Grid);
+}
+
+TEST_F(SnapTest, SelectedPartsAndAMissingLatticeDoNotPull) {
+    square->SetSelectFlag(1);
+    EXPECT_EQ(Snap({472000, 568000}).point, (ExPoint{450000, 550000}));
+    const ExSnap free = Snap({472000, 568000}, {0, 0});
+    EXPECT_EQ(free.point, (ExPoint{472000, 568000}));
+    EXPECT_EQ(free.kind, ExSnapKind::None);
+    square->SetSelectFlag(0);
+    EXPECT_EQ(Snap({472000, 568000}, {0, 0}).point, Corner(0));
+}
+
+} // namespace
