@@ -29,12 +29,13 @@ struct Scene {
     ExPaintSwitches switches;
     bool recalcAll = true;
 
-    explicit Scene(int parts, int scale = kScale, const ExDrawingDefaults& defaults = {})
-        : context(scale, kMapWidth, kMapHeight, 96) {
-        AddScatteredParts(doc, parts, kMapWidth, kMapHeight);
+    explicit Scene(int parts, int scale = kScale, const ExDrawingDefaults& defaults = {},
+                   QSize sheetMetres = {kMapWidth, kMapHeight})
+        : context(scale, sheetMetres.width(), sheetMetres.height(), 96) {
+        AddScatteredParts(doc, parts, sheetMetres.width(), sheetMetres.height());
         geometry.SetDpi(96);
         geometry.SetViewScale(scale);
-        geometry.SetMapSize(kMapWidth, kMapHeight);
+        geometry.SetMapSize(sheetMetres.width(), sheetMetres.height());
         geometry.SetClientSize(kClient);
         geometry.Layout();
         grid = ExGridLayout::Compute(scale, geometry, defaults);
