@@ -1,5 +1,6 @@
 #include "ExSnap.h"
 
+#include "ExHeadlessView.h"
 #include "ExKindIndex.h"
 #include "ExParts.h"
 #include "ExViewContext.h"
@@ -17,6 +18,9 @@ double Distance(ExPoint a, ExPoint b) {
 ExPoint Middle(ExPoint a, ExPoint b) {
     return {WrapToInt32((std::int64_t(a.x) + b.x) / 2), WrapToInt32((std::int64_t(a.y) + b.y) / 2)};
 }
+
+// At this resolution the pixel grid is the hundredth of a millimetre itself.
+constexpr int kExactDpi = 2540;
 
 std::int32_t NearestMultiple(std::int32_t value, std::int32_t step) {
     return TruncateToInt32(std::round(double(value) / step) * step);
@@ -48,6 +52,32 @@ template <typename Visit> void VisitTargets(const CExParts& part, Visit visit) {
     }
 }
 
+// The view's points of a part are whole screen pixels; the point snapped to must be the part's
+// own, to the hundredth of a millimetre, or a ruler from a corner would measure the pixel. The
+// part is worked out once more at full size (1/1, one view unit a drawing unit) and then
+// again for the view, which leaves it as it was.
+ExPoint ExactTarget(CExParts& part, int targetIndex, const CExViewContext& view) {
+    CExHeadlessView exact(1, view.GetMapWidth(), view.GetMapHeight(), kExactDpi);
+    exact.SetShowSwitches(view.IsShowGrid(), view.IsShowMeasure(), view.IsShowArea());
+    exact.SetDrawingView(view.IsDrawingView());
+    exact.SetDocument(view.GetDocument());
+    ExPoint found;
+    {
+        ExActiveViewScope fullSize(&exact);
+        part.UpdateParts();
+        part.RecalcParts();
+        int index = 0;
+        VisitTargets(part, [&](ExPoint candidate) {
+            if (index++ == targetIndex) {
+                found = candidate;
+            }
+        });
+    }
+    part.UpdateParts();
+    part.RecalcParts();
+    return found;
+}
+
 } // namespace
 
 ExSnap SnapPoint(const CKORVANEXDoc& doc, const CExViewContext& view, ExPoint point,
@@ -68,23 +98,25 @@ ExSnap SnapPoint(const CKORVANEXDoc& doc, const CExViewContext& view, ExPoint po
     view.ToViewPoint(probe);
     const ExRect around{probe.x - rules.reach, probe.y + rules.reach, probe.x + rules.reach,
                         probe.y - rules.reach};
-    ExPoint target;
-    bool found = false;
-    for (const CExParts* part : doc.PartsIndex().PartsMeeting(around)) {
+    CExParts* target = nullptr;
+    int targetIndex = 0;
+    for (CExParts* part : doc.PartsIndex().PartsMeeting(around)) {
         if (part->GetSelectFlag() != 0) {
             continue;
         }
+        int index = 0;
         VisitTargets(*part, [&](ExPoint candidate) {
             const double distance = Distance(probe, candidate);
             if (distance <= rules.reach && distance < nearest) {
                 nearest = distance;
-                target = candidate;
-                found = true;
+                target = part;
+                targetIndex = index;
             }
+            ++index;
         });
     }
-    if (found) {
-        snap = {{view.ToDrawingLength(target.x), view.ToDrawingLength(target.y)}, ExSnapKind::Part};
+    if (target) {
+        snap = {ExactTarget(*target, targetIndex, view), ExSnapKind::Part};
     }
     return snap;
 }

@@ -20,7 +20,9 @@ struct ExSnapRules {
     int reach = 0;   // how far a part's corner or edge middle pulls, in view units
 };
 
-// The snap of a drawing point. Selected parts are left out: they are what is being moved or
-// changed, and would pull the point along with them.
+// The snap of a drawing point; view must be the active view. Selected parts are left out: they
+// are what is being moved or changed, and would pull the point along with them. A part's point
+// is found on the screen and then taken exactly, which works the part out once more (it is left
+// as it was).
 ExSnap SnapPoint(const CKORVANEXDoc& doc, const CExViewContext& view, ExPoint point,
                  const ExSnapRules& rules);

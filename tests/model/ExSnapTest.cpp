@@ -22,10 +22,6 @@ protected:
     ExSnap Snap(ExPoint p, ExPoint lattice = {50000, 50000}) {
         return SnapPoint(m_doc, m_view, p, {lattice, 200});
     }
-    ExPoint Corner(int i) const {
-        const ExPoint view = square->CornerPoints()[static_cast<std::size_t>(i)];
-        return {view.x * 100, view.y * 100};
-    }
 
     RecordingServices m_services;
     CExHeadlessView m_view{100, 20, 20, 2540};
@@ -34,15 +30,20 @@ protected:
     CExParts* square = nullptr;
 };
 
+// The square's frame (its shape's box) has its top left corner at (4.7008 m, 5.6992 m): on the
+// screen that is the pixel at (4.7010 m, 5.6990 m), but the point snapped to is the corner itself.
+constexpr ExPoint kCorner{470080, 569920};
+constexpr ExPoint kTopMiddle{520000, 569920};
+
 TEST_F(SnapTest, TheNearerOfTheLatticeAndAPartsCornerOrEdgeMiddleWins) {
-    const ExPoint topMiddle{(Corner(0).x + Corner(1).x) / 2, Corner(0).y};
+    const auto before = square->CornerPoints();
     const struct {
         ExPoint pointer;
         ExPoint snapped;
         ExSnapKind kind;
     } cases[] = {
-        {{472000, 568000}, Corner(0), ExSnapKind::Part},
-        {{520000, 575000}, topMiddle, ExSnapKind::Part},
+        {{472000, 568000}, kCorner, ExSnapKind::Part},
+        {{520000, 575000}, kTopMiddle, ExSnapKind::Part},
         {{300000, 420000}, {300000, 400000}, ExSnapKind::Grid},   // no part within reach
         {{1215000, 215000}, {1212300, 212300}, ExSnapKind::Part}, // middle of the cable's run
         {{1410000, 214000}, {1412300, 212300}, ExSnapKind::Part}, // the cable's end
@@ -55,10 +56,11 @@ TEST_F(SnapTest, TheNearerOfTheLatticeAndAPartsCornerOrEdgeMiddleWins) {
         EXPECT_EQ(snap.point, c.snapped);
         EXPECT_EQ(snap.kind, c.kind);
     }
+    EXPECT_EQ(square->CornerPoints(), before); // still as the view shows it
 }
 
 TEST_F(SnapTest, AFineLatticeNearerThanTheCornerWins) {
-    const ExSnap snap = Snap(Corner(0) + ExPoint{700, -700}, {1000, 1000});
+    const ExSnap snap = Snap(kCorner + ExPoint{700, -700}, {1000, 1000});
     EXPECT_EQ(snap.point, (ExPoint{471000, 569000}));
     EXPECT_EQ(snap.kind, ExSnapKind::Grid);
 }
@@ -70,7 +72,7 @@ TEST_F(SnapTest, SelectedPartsAndAMissingLatticeDoNotPull) {
     EXPECT_EQ(free.point, (ExPoint{472000, 568000}));
     EXPECT_EQ(free.kind, ExSnapKind::None);
     square->SetSelectFlag(0);
-    EXPECT_EQ(Snap({472000, 568000}, {0, 0}).point, Corner(0));
+    EXPECT_EQ(Snap({472000, 568000}, {0, 0}).point, kCorner);
 }
 
 } // namespace
