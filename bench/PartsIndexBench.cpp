@@ -34,6 +34,19 @@ Scene& ZoomedScene(int parts) {
     return *scene;
 }
 
+// What opening the drawing costs after its file is read: every part worked out for the view, the
+// index built, and the window painted.
+void BM_ZoomedFirstPaint(benchmark::State& state) {
+    Scene& scene = ZoomedScene(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        scene.recalcAll = true;
+        scene.renderer.InvalidateAll();
+        scene.Render();
+        benchmark::DoNotOptimize(scene.renderer.Composite().constBits());
+    }
+}
+BENCHMARK(BM_ZoomedFirstPaint)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // A view-unit point under a random pixel of the window.
 ExPoint RandomViewPoint(Scene& scene, std::mt19937& random) {
     std::uniform_int_distribution<int> x(0, kClient.width() - 1);
