@@ -1,4 +1,5 @@
-// `qlptool print` of a 100 000-part plan as a whole process: wall time and peak memory.
+// `qlptool print` and `qlptool export` of a 100 000-part plan as a whole process: wall time
+// and peak memory.
 
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
@@ -74,22 +75,30 @@ long RunTool(const std::vector<std::string>& arguments) {
     return usage.ru_maxrss;
 }
 
-void BM_QlptoolPrint(benchmark::State& state, const char* scale) {
-    const fs::path pdf = fs::temp_directory_path() / "qp-bench-print.pdf";
+// Times the tool over the benchmark's iterations and reports its peak memory and the size of
+// the file it wrote.
+void MeasureTool(benchmark::State& state, const std::vector<std::string>& arguments,
+                 const fs::path& output) {
     long peak = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        peak = RunTool(
-            {QLPTOOL_PATH, "print", GeneratedPlan().string(), pdf.string(), "--scale", scale});
+        peak = RunTool(arguments);
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         if (peak < 0) {
-            state.SkipWithError("qlptool print failed");
-            break;
+            state.SkipWithError("qlptool failed");
+            return;
         }
     }
     state.counters["peak_MiB"] = static_cast<double>(peak) / 1024;
-    state.counters["pdf_MiB"] = static_cast<double>(fs::file_size(pdf)) / (1024 * 1024);
+    state.counters["file_MiB"] = static_cast<double>(fs::file_size(output)) / (1024 * 1024);
+}
+
+void BM_QlptoolPrint(benchmark::State& state, const char* scale) {
+    const fs::path pdf = fs::temp_directory_path() / "qp-bench-print.pdf";
+    MeasureTool(state,
+                {QLPTOOL_PATH, "print", GeneratedPlan().string(), pdf.string(), "--scale", scale},
+                pdf);
 }
 BENCHMARK_CAPTURE(BM_QlptoolPrint, fit, "fit")
     ->UseManualTime()
@@ -99,6 +108,13 @@ BENCHMARK_CAPTURE(BM_QlptoolPrint, one_fiftieth, "50")
     ->UseManualTime()
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
+
+// `qlptool export` of the same plan as a PDF of the default picture size.
+void BM_QlptoolExportPdf(benchmark::State& state) {
+    const fs::path pdf = fs::temp_directory_path() / "qp-bench-export.pdf";
+    MeasureTool(state, {QLPTOOL_PATH, "export", GeneratedPlan().string(), pdf.string()}, pdf);
+}
+BENCHMARK(BM_QlptoolExportPdf)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
