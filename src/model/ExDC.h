@@ -75,6 +75,15 @@ public:
     virtual void SetTransparentBackground(bool transparent) = 0;
 
     virtual void Polyline(const ExPoint* points, int count) = 0;
+    // The lines from each point to the next, looking as that many two-point polylines do: a
+    // patterned pen starts its pattern afresh on every line. A surface that can draw them as one
+    // polyline without a visible change does so, which spares printers and PDF files a great
+    // many operations.
+    virtual void JoinedLines(const ExPoint* points, int count) {
+        for (int i = 0; i + 1 < count; ++i) {
+            Polyline(points + i, 2);
+        }
+    }
     virtual void Polygon(const ExPoint* points, int count) = 0;
     virtual void Ellipse(const ExRect& bounds) = 0;
     virtual void FillRect(const ExRect& rect, ExColor color) = 0;

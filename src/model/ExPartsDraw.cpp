@@ -23,10 +23,7 @@ int CExParts::DrawParts(CExDC* dc) {
     }
     try {
         ExPenScope pen(*dc, {m_nLineStyle, m_nLineWidth, m_crColor});
-        for (const CExPartsDrawLine& line : m_lstDrawLine) {
-            const ExPoint points[2] = {line.viewStart, line.viewEnd};
-            dc->Polyline(points, 2);
-        }
+        DrawViewLines(*dc, m_lstDrawLine);
         return m_lstDrawLine.empty() ? 0 : 1;
     } catch (...) {
         ReportCaughtException();

@@ -2,6 +2,10 @@
 
 #include "ExTypes.h"
 
+#include <span>
+
+class CExDC;
+
 // One straight segment of an element's outline, kept in three forms: as loaded from the shape
 // (normalised, 512 units span the element), on screen (view units, after scaling, rotation,
 // view conversion and translation), and scaled to drawing units about the origin but unrotated.
@@ -15,3 +19,7 @@ struct CExPartsDrawLine {
 
     friend bool operator==(const CExPartsDrawLine&, const CExPartsDrawLine&) = default;
 };
+
+// Draws the lines as they are on screen with the selected pen, every run of lines joined end to
+// end in one call.
+void DrawViewLines(CExDC& dc, std::span<const CExPartsDrawLine> lines);

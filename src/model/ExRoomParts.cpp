@@ -184,10 +184,7 @@ int CExRoomParts::DrawParts(CExDC* dc) {
             return 0;
         }
         ExPenScope pen(*dc, {kPenSolid, kFloorPenWidth, m_crColor});
-        for (const CExPartsDrawLine& line : m_lstMatLine) {
-            const ExPoint points[2] = {line.viewStart, line.viewEnd};
-            dc->Polyline(points, 2);
-        }
+        DrawViewLines(*dc, m_lstMatLine);
         return 1;
     } catch (...) {
         ReportCaughtException();

@@ -38,10 +38,7 @@ int CExStringParts::DrawParts(CExDC* dc) {
     try {
         ExPenScope pen(*dc, {kPenSolid, m_nStrokeWidth, m_crColor});
         for (const CExCharacter& character : m_lstCharacter) {
-            for (const CExPartsDrawLine& stroke : character.Strokes()) {
-                const ExPoint points[2] = {stroke.viewStart, stroke.viewEnd};
-                dc->Polyline(points, 2);
-            }
+            DrawViewLines(*dc, character.Strokes());
         }
         return 1;
     } catch (...) {

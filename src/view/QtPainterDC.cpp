@@ -77,12 +77,18 @@ QImage ToQImage(const CExDib16& bitmap, bool whiteTransparent) {
     return image;
 }
 
+bool IsVectorSurface(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine && (engine->type() == QPaintEngine::Pdf || engine->type() == QPaintEngine::SVG);
+}
+
 } // namespace
 
 CQtPainterDC::CQtPainterDC(QPainter& painter, const QTransform& viewToDevice,
                            double minimumPenWidth, Hairlines hairlines)
     : m_painter(painter), m_transform(viewToDevice),
-      m_dMinimumPenWidth(std::max(1.0, minimumPenWidth)), m_hairlines(hairlines) {
+      m_dMinimumPenWidth(std::max(1.0, minimumPenWidth)), m_hairlines(hairlines),
+      m_bVectorSurface(IsVectorSurface(painter)) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     SelectPen(m_pen);
     SelectBrush(m_brush);
@@ -166,6 +172,14 @@ void CQtPainterDC::Polyline(const ExPoint* points, int count) {
         polygon << Map(points[i]);
     }
     m_painter.drawPolyline(polygon);
+}
+
+void CQtPainterDC::JoinedLines(const ExPoint* points, int count) {
+    if (!m_bVectorSurface || m_painter.pen().style() != Qt::SolidLine) {
+        CExDC::JoinedLines(points, count);
+        return;
+    }
+    Polyline(points, count);
 }
 
 void CQtPainterDC::Polygon(const ExPoint* points, int count) {

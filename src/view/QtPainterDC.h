@@ -28,6 +28,10 @@ public:
     ExBrush SelectBrush(const ExBrush& brush) override;
     void SetTransparentBackground(bool transparent) override;
     void Polyline(const ExPoint* points, int count) override;
+    // One polyline on surfaces that keep vectors (PDF, SVG) when the pen is solid: its round
+    // joins cover what the lines' round ends did. A thin polyline's joints can differ by a pixel
+    // from separate lines, so on pixels the lines stay separate.
+    void JoinedLines(const ExPoint* points, int count) override;
     void Polygon(const ExPoint* points, int count) override;
     void Ellipse(const ExRect& bounds) override;
     void FillRect(const ExRect& rect, ExColor color) override;
@@ -47,6 +51,7 @@ private:
     QTransform m_transform;
     double m_dMinimumPenWidth;
     Hairlines m_hairlines;
+    bool m_bVectorSurface;
     ExPen m_pen;
     ExBrush m_brush;
 };

@@ -2,8 +2,10 @@
 #include "ExHeadlessView.h"
 #include "ExParts.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QTest>
 
 namespace {
@@ -17,6 +19,27 @@ void LoadSquare(CExParts& part) {
                             1, 0, 0, -1, 0, -1, // line (-256, -256)
                             7, 0, 0, 0,  0, 0};
     part.LoadShape(records, sizeof records);
+}
+
+// A closed outline with a spike, a line back over itself, in view units on a 40-pixel square.
+const ExPoint kOutline[] = {{100, 100}, {900, 150}, {850, 900}, {400, 600},
+                            {600, 300}, {400, 600}, {120, 880}, {100, 100}};
+constexpr int kOutlinePoints = static_cast<int>(std::size(kOutline));
+
+QImage DrawOutline(const ExPen& pen, bool joined) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+    dc.SelectPen(pen);
+    if (joined) {
+        dc.JoinedLines(kOutline, kOutlinePoints);
+    } else {
+        for (int i = 0; i + 1 < kOutlinePoints; ++i) {
+            dc.Polyline(kOutline + i, 2);
+        }
+    }
+    return image;
 }
 
 int CountDark(const QImage& image) {
@@ -83,6 +106,47 @@ private slots:
         QCOMPARE(image.pixelColor(15, 5), QColor(Qt::red));
         QCOMPARE(image.pixelColor(23, 5), QColor(Qt::red));
         QCOMPARE(image.pixelColor(27, 5), QColor(Qt::white));
+    }
+
+    void joinedLinesLookLikeSeparateLines_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("width");
+        QTest::newRow("thin") << int(kPenSolid) << 1;
+        QTest::newRow("wide") << int(kPenSolid) << 80;
+        QTest::newRow("dashed") << int(kPenDash) << 1;
+        QTest::newRow("dotted") << int(kPenDot) << 1;
+    }
+    void joinedLinesLookLikeSeparateLines() {
+        QFETCH(int, style);
+        QFETCH(int, width);
+        const ExPen pen{style, width, 0x204060};
+        const QImage joined = DrawOutline(pen, true);
+        QVERIFY(CountDark(joined) > 0);
+        QCOMPARE(joined, DrawOutline(pen, false));
+    }
+
+    // A vector picture keeps a solid run as one polyline; a patterned pen starts its pattern
+    // on every line, so its lines stay apart.
+    void vectorPicturesGetASolidRunAsOnePolyline_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("polylines");
+        QTest::newRow("solid") << int(kPenSolid) << 1;
+        QTest::newRow("dashed") << int(kPenDash) << kOutlinePoints - 1;
+    }
+    void vectorPicturesGetASolidRunAsOnePolyline() {
+        QFETCH(int, style);
+        QFETCH(int, polylines);
+        QBuffer svg;
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(QSize(40, 40));
+        {
+            QPainter painter(&generator);
+            CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+            dc.SelectPen({style, 1, 0});
+            dc.JoinedLines(kOutline, kOutlinePoints);
+        }
+        QCOMPARE(svg.data().count("<polyline"), polylines);
     }
 };
 
