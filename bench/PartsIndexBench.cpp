@@ -47,6 +47,15 @@ void BM_ZoomedFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ZoomedFirstPaint)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// What the window shows, in view units.
+ExRect WindowViewRect(Scene& scene) {
+    ExPoint a = scene.geometry.PixelToDrawing({0, 0});
+    ExPoint b = scene.geometry.PixelToDrawing({kClient.width() - 1, kClient.height() - 1});
+    scene.context.ToViewPoint(a);
+    scene.context.ToViewPoint(b);
+    return {a.x, a.y, b.x, b.y};
+}
+
 // A view-unit point under a random pixel of the window.
 ExPoint RandomViewPoint(Scene& scene, std::mt19937& random) {
     std::uniform_int_distribution<int> x(0, kClient.width() - 1);
@@ -86,13 +95,9 @@ BENCHMARK(BM_ZoomedClickHitTest)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicr
 void BM_ZoomedRubberBandOverTheWindow(benchmark::State& state) {
     Scene& scene = ZoomedScene(static_cast<int>(state.range(0)));
     ExActiveViewScope active(&scene.context);
-    ExPoint a = scene.geometry.PixelToDrawing({0, 0});
-    ExPoint b = scene.geometry.PixelToDrawing({kClient.width() - 1, kClient.height() - 1});
-    scene.context.ToViewPoint(a);
-    scene.context.ToViewPoint(b);
     const ExHitContext context = HitContextOf(scene.context);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PartsInsideRect(scene.doc, {a.x, a.y, b.x, b.y}, context));
+        benchmark::DoNotOptimize(PartsInsideRect(scene.doc, WindowViewRect(scene), context));
     }
 }
 BENCHMARK(BM_ZoomedRubberBandOverTheWindow)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
@@ -128,11 +133,7 @@ BENCHMARK(BM_ZoomedRepaintAfterOneMove)->Arg(1000)->Arg(1000000)->Unit(benchmark
 void BM_SnapPointerMove(benchmark::State& state) {
     Scene& scene = ZoomedScene(static_cast<int>(state.range(0)));
     ExActiveViewScope active(&scene.context);
-    ExPoint a = scene.geometry.PixelToDrawing({0, 0});
-    ExPoint b = scene.geometry.PixelToDrawing({kClient.width() - 1, kClient.height() - 1});
-    scene.context.ToViewPoint(a);
-    scene.context.ToViewPoint(b);
-    const std::vector<CExParts*> shown = scene.doc.PartsIndex().PartsMeeting({a.x, a.y, b.x, b.y});
+    const std::vector<CExParts*> shown = scene.doc.PartsIndex().PartsMeeting(WindowViewRect(scene));
     const ExSnapRules rules{{10000, 10000}, 6 * 2540 / 96};
     std::size_t next = 0;
     for (auto _ : state) {
