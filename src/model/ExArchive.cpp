@@ -25,6 +25,8 @@ namespace {
 // Large enough that handing a block over costs little per byte, small enough to stay in the
 // processor's cache while it is filled and copied out.
 constexpr std::size_t kSinkBlock = std::size_t{1} << 20;
+// A loading archive with a source reads it a block at a time, for the same reasons.
+constexpr std::size_t kSourceBlock = std::size_t{1} << 20;
 
 } // namespace
 
@@ -34,7 +36,47 @@ CExArchive::CExArchive(CExArchiveSink& sink) : m_bStoring(true), m_pSink(&sink) 
     m_output.reserve(kSinkBlock);
 }
 
-CExArchive::CExArchive(std::string_view bytes) : m_bStoring(false), m_input(bytes) {}
+CExArchive::CExArchive(std::string_view bytes)
+    : m_bStoring(false), m_input(bytes), m_nInputSize(bytes.size()) {}
+
+CExArchive::CExArchive(CExArchiveSource& source, std::size_t total)
+    : m_bStoring(false), m_nInputSize(total), m_pSource(&source) {}
+
+const char* CExArchive::Take(std::size_t count) {
+    Need(count);
+    if (count > m_input.size() - (m_nReadPos - m_nWindowStart)) {
+        Refill(count);
+    }
+    const char* data = m_input.data() + (m_nReadPos - m_nWindowStart);
+    m_nReadPos += count;
+    return data;
+}
+
+// Only an archive with a source gets here: bytes given whole are all in the window. The unread
+// rest of the window moves to its front and the source tops it up to a block, or to the count
+// asked for when that is larger.
+void CExArchive::Refill(std::size_t count) {
+    const std::size_t offset = m_nReadPos - m_nWindowStart;
+    const std::size_t unread = m_input.size() - offset;
+    const std::size_t wanted = std::min(std::max(count, kSourceBlock), Remaining());
+    if (m_window.size() != std::max(wanted, kSourceBlock)) {
+        std::string window(std::max(wanted, kSourceBlock), '\0');
+        m_input.copy(window.data(), unread, offset);
+        m_window.swap(window);
+    } else if (unread > 0) {
+        std::memmove(m_window.data(), m_input.data() + offset, unread);
+    }
+    std::size_t filled = unread;
+    while (filled < wanted) {
+        const std::size_t got = m_pSource->Read(m_window.data() + filled, wanted - filled);
+        if (got == 0) {
+            throw CExFileException(CExFileException::Cause::EndOfFile);
+        }
+        filled += got;
+    }
+    m_nWindowStart = m_nReadPos;
+    m_input = std::string_view(m_window.data(), filled);
+}
 
 void CExArchive::Append(const void* data, std::size_t count) {
     if (count > m_nWriteLimit - std::min(m_nWriteLimit, Position())) {
@@ -109,18 +151,14 @@ void CExArchive::Need(std::size_t count) const {
 }
 
 std::int32_t CExArchive::ReadInt32() {
-    Need(4);
     std::int32_t value;
-    std::memcpy(&value, m_input.data() + m_nReadPos, 4);
-    m_nReadPos += 4;
+    std::memcpy(&value, Take(4), 4);
     return value;
 }
 
 double CExArchive::ReadDouble() {
-    Need(8);
     double value;
-    std::memcpy(&value, m_input.data() + m_nReadPos, 8);
-    m_nReadPos += 8;
+    std::memcpy(&value, Take(8), 8);
     return value;
 }
 
@@ -134,10 +172,7 @@ std::string CExArchive::ReadString() {
 }
 
 std::string_view CExArchive::ReadBytes(std::size_t count) {
-    Need(count);
-    const std::string_view bytes = m_input.substr(m_nReadPos, count);
-    m_nReadPos += count;
-    return bytes;
+    return {Take(count), count};
 }
 
 std::int32_t CExArchive::ReadCount(std::size_t minRecordSize) {

@@ -30,6 +30,14 @@ public:
     virtual void Write(std::string_view bytes) = 0;
 };
 
+// Where a loading archive takes its bytes when they are not all in memory, such as a file.
+class CExArchiveSource {
+public:
+    virtual ~CExArchiveSource() = default;
+    // Fills up to size bytes and returns how many: 0 only at the end or on a failure.
+    virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+};
+
 // The byte codec of the drawing file: raw little-endian values without tags or padding, int32,
 // IEEE doubles and counted strings (an int32 byte count that includes a terminating NUL, then
 // the bytes and the NUL). A loading archive reads from a byte buffer and never trusts a count
@@ -44,6 +52,10 @@ public:
     explicit CExArchive(CExArchiveSink& sink);
     // An archive that loads from the given bytes (kept by reference; they must outlive it).
     explicit CExArchive(std::string_view bytes);
+    // An archive that loads the first total bytes of a source (not owned; it must outlive the
+    // archive), keeping no more than a block of them in memory: a view ReadBytes returns lasts
+    // until the next read.
+    CExArchive(CExArchiveSource& source, std::size_t total);
 
     bool IsStoring() const { return m_bStoring; }
     bool IsLoading() const { return !m_bStoring; }
@@ -69,7 +81,7 @@ public:
     // rest of the stream could hold at minRecordSize bytes each.
     std::int32_t ReadCount(std::size_t minRecordSize);
 
-    std::size_t Remaining() const { return m_input.size() - m_nReadPos; }
+    std::size_t Remaining() const { return m_nInputSize - m_nReadPos; }
     std::size_t Position() const {
         return m_bStoring ? m_nHandedOver + m_output.size() : m_nReadPos;
     }
@@ -92,11 +104,18 @@ public:
 
 private:
     void Need(std::size_t count) const;
+    // The next count bytes, in memory until the next read.
+    const char* Take(std::size_t count);
+    void Refill(std::size_t count);
     void Append(const void* data, std::size_t count);
 
     bool m_bStoring;
-    std::string_view m_input;
+    std::string_view m_input; // the bytes from m_nWindowStart on that are in memory
+    std::size_t m_nInputSize = 0;
     std::size_t m_nReadPos = 0;
+    std::size_t m_nWindowStart = 0;
+    CExArchiveSource* m_pSource = nullptr;
+    std::string m_window;
     std::string m_output;
     CExArchiveSink* m_pSink = nullptr;
     std::size_t m_nHandedOver = 0;

@@ -68,6 +68,42 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName,
     return bytes;
 }
 
+FileSource::~FileSource() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+bool FileSource::Open(const std::filesystem::path& fileName, std::error_code& error) {
+    error.clear();
+    // Opened without waiting, so that a pipe given as a drawing cannot hang the program.
+    m_fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
+        error = LastError();
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                           : std::errc::not_supported);
+        return false;
+    }
+    m_nSize = static_cast<std::size_t>(info.st_size);
+    return true;
+}
+
+std::size_t FileSource::Read(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(m_fd, buffer, size);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            return 0;
+        }
+    }
+}
+
 bool WriteFileSafely(const std::filesystem::path& fileName, std::string_view bytes,
                      std::error_code& error) {
     CExSafeFile file(fileName);

@@ -224,15 +224,15 @@ void CKORVANEXDoc::SerializeFile(CExArchive& ar, const std::filesystem::path& fi
 bool CKORVANEXDoc::OnOpenDocument(const std::filesystem::path& fileName) {
     RemoveAllElements();
     std::error_code error;
-    const std::optional<std::string> bytes = exfile::ReadWholeFile(fileName, error);
-    if (!bytes) {
+    exfile::FileSource file;
+    if (!file.Open(fileName, error)) {
         AppServices().MessageBox(
             FileFailureText(exmsg::kReadFailed, fileName, exfile::ReasonText(error)),
             ExMessageIcon::Stop, ExMessageButtons::Ok);
         return false;
     }
     try {
-        CExArchive ar(*bytes);
+        CExArchive ar(file, file.Size());
         SerializeFile(ar, fileName);
     } catch (CExException& failure) {
         failure.Log();
