@@ -179,8 +179,16 @@ void CViewRenderer::PaintBase(CKORVANEXDoc& doc, const CViewGeometry& geometry,
         painter.fillRect(rect, Qt::white);
     }
     CQtPainterDC dc(painter, geometry.ViewToPixelTransform());
+    // A part marked for redrawing that lies wholly outside the area would be clipped away whole:
+    // it is done with all the same, and drawn when its own area is invalid (a drawing just opened
+    // has every part marked, and the window shows few of them).
+    const QRect area = m_rgnInvalid.boundingRect();
     for (CExParts* part : doc.PartsIndex().PartsToRedraw()) {
-        if (part->GetSelectFlag() == 0 && switches.decision.Draw(*part, dc)) {
+        if (part->GetSelectFlag() != 0) {
+            continue;
+        }
+        const QRect reach = geometry.ViewRectToPixels(part->GetUpdateRect()).adjusted(-1, -1, 1, 1);
+        if (!reach.intersects(area) || switches.decision.Draw(*part, dc)) {
             part->SetRedrawFlag(0);
         }
     }

@@ -362,6 +362,25 @@ private slots:
         QCOMPARE(scene.renderer.Composite(), before);
     }
 
+    void aPartMarkedAwayFromTheInvalidAreaIsDrawnWhenItsOwnAreaIs() {
+        Scene scene(100, {800, 600});
+        CountingPart* near = AddCounting(scene.doc, {500000, 2000000}, 200000, kRed);
+        CountingPart* far = AddCounting(scene.doc, {1800000, 1500000}, 200000, kGreen);
+        QVERIFY(scene.Render());
+        const QImage fresh = scene.renderer.Composite();
+        far->SetRedrawFlag(1);
+        const QPoint edge = scene.geometry.DrawingToPixel(LeftEdge({500000, 2000000}, 200000));
+        scene.renderer.Invalidate(QRect(edge - QPoint(2, 2), QSize(4, 4)));
+        QVERIFY(scene.Render());
+        QCOMPARE(near->draws, 2);
+        QCOMPARE(far->draws, 1); // all of it would have been clipped away
+        QCOMPARE(far->GetRedrawFlag(), 0);
+        scene.renderer.Invalidate(scene.geometry.ViewRectToPixels(far->GetUpdateRect()));
+        QVERIFY(scene.Render());
+        QCOMPARE(far->draws, 2);
+        QCOMPARE(scene.renderer.Composite(), fresh);
+    }
+
     void layersThatCouldNotBeMadeReportAFailedComposition() {
         CKORVANEXDoc doc;
         CViewGeometry geometry;
