@@ -2,6 +2,7 @@
 #include "ExGeneralParts.h"
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
+#include "support/SavedByChild.h"
 #include "support/TwentyLineShape.h"
 
 #include <benchmark/benchmark.h>
@@ -9,8 +10,6 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,21 +33,8 @@ void SaveDrawing(const std::filesystem::path& file) {
     doc.OnSaveDocument(file);
 }
 
-// The drawing, saved once by a child process: making it leaves this process's allocator tuned
-// by its history (how much freed memory it keeps), which would flatter or burden the loading
-// measured here.
 const std::filesystem::path& GeneratedDrawing() {
-    static const std::filesystem::path path = [] {
-        const auto file = std::filesystem::temp_directory_path() / "qp-bench-100k.qlp";
-        const pid_t child = fork();
-        if (child == 0) {
-            SaveDrawing(file);
-            _exit(0);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        return file;
-    }();
+    static const std::filesystem::path path = SavedByChild("qp-bench-100k.qlp", SaveDrawing);
     return path;
 }
 

@@ -3,6 +3,7 @@
 
 #include "ExHeadlessView.h"
 #include "KORVANEXDoc.h"
+#include "support/SavedByChild.h"
 #include "support/ScatteredParts.h"
 
 #include <benchmark/benchmark.h>
@@ -38,19 +39,8 @@ void SavePlan(const fs::path& file) {
     doc.OnSaveDocument(file);
 }
 
-// The plan, saved once by a child process so that this one stays small.
 const fs::path& GeneratedPlan() {
-    static const fs::path path = [] {
-        const fs::path file = fs::temp_directory_path() / "qp-bench-print-100k.qlp";
-        const pid_t child = fork();
-        if (child == 0) {
-            SavePlan(file);
-            _exit(0);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        return file;
-    }();
+    static const fs::path path = SavedByChild("qp-bench-print-100k.qlp", SavePlan);
     return path;
 }
 
