@@ -14,59 +14,7 @@ std::error_code LastError() {
     return {errno, std::generic_category()};
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
-
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName,
-                                         std::error_code& error) {
-    error.clear();
-    // Opened without waiting, so that a pipe given as a drawing cannot hang the program.
-    const FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat info {};
-    if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0) {
-        error = LastError();
-        return std::nullopt;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
-                                                           : std::errc::not_supported);
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            error = LastError();
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    // A file that shrank while being read is taken as it was found.
-    bytes.resize(filled);
-    return bytes;
-}
 
 FileSource::~FileSource() {
     if (m_fd >= 0) {

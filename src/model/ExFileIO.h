@@ -3,22 +3,12 @@
 #include "ExArchive.h"
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 
-// Whole-file reading and safe writing for the drawing files.
+// Reading and safe writing for the drawing files.
 namespace exfile {
-
-// The file's bytes, or nothing when it cannot be opened or read (or is not a regular file); the
-// error then says why.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName,
-                                         std::error_code& error);
-inline std::optional<std::string> ReadWholeFile(const std::filesystem::path& fileName) {
-    std::error_code ignored;
-    return ReadWholeFile(fileName, ignored);
-}
 
 // A regular file read from its start as a loading archive's source, so that a drawing is read
 // a block at a time instead of whole. A read error ends the bytes early, which the archive
