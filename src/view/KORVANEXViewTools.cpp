@@ -44,7 +44,7 @@ ExToolEvent ToolEventOf(const QMouseEvent& event, ExPoint exact) {
 
 ExToolEvent CKORVANEXView::PointerEvent(const QMouseEvent& event) {
     ExToolEvent tool = ToolEventOf(event, m_geometry.PixelToDrawing(event.position().toPoint()));
-    tool.point = SnapPoint(tool.exact, tool.alt);
+    tool.point = DrawingPoint(tool.pixel, tool.alt);
     return tool;
 }
 
