@@ -113,6 +113,41 @@ QRectF CQtPainterDC::MapRect(const ExRect& rect) const {
     return QRectF(Map({rect.left, rect.top}), Map({rect.right, rect.bottom})).normalized();
 }
 
+void CQtPainterDC::SetVisibleArea(const QRectF& area) {
+    m_visible = area.normalized();
+}
+
+// How far a pen's ink reaches past the points it joins: half its width is enough for round
+// ends, the whole keeps a margin. Negative when the device sets the width (a cosmetic pen).
+double CQtPainterDC::PenReach() const {
+    const QPen& pen = m_painter.pen();
+    return pen.isCosmetic() ? -1.0 : pen.widthF();
+}
+
+bool CQtPainterDC::IsVisible(const QRectF& bounds, double reach) const {
+    if (!m_visible || reach < 0) {
+        return true;
+    }
+    return bounds.left() - reach <= m_visible->right() &&
+           bounds.right() + reach >= m_visible->left() &&
+           bounds.top() - reach <= m_visible->bottom() &&
+           bounds.bottom() + reach >= m_visible->top();
+}
+
+bool CQtPainterDC::MapVisible(const ExPoint* points, int count, double reach) {
+    m_polygon.resize(count);
+    QPointF* mapped = m_polygon.data();
+    mapped[0] = Map(points[0]);
+    QPointF low = mapped[0];
+    QPointF high = mapped[0];
+    for (int i = 1; i < count; ++i) {
+        mapped[i] = Map(points[i]);
+        low = {std::min(low.x(), mapped[i].x()), std::min(low.y(), mapped[i].y())};
+        high = {std::max(high.x(), mapped[i].x()), std::max(high.y(), mapped[i].y())};
+    }
+    return IsVisible(QRectF(low, high), reach);
+}
+
 double CQtPainterDC::DeviceLength(int viewLength) const {
     const double scale = std::hypot(m_transform.m11(), m_transform.m12());
     return viewLength * scale;
@@ -161,17 +196,19 @@ void CQtPainterDC::Polyline(const ExPoint* points, int count) {
     if (count < 2) {
         return;
     }
+    const double reach = PenReach();
     // Most outlines are drawn a segment at a time: a segment needs no polygon.
     if (count == 2) {
-        m_painter.drawLine(Map(points[0]), Map(points[1]));
+        const QPointF start = Map(points[0]);
+        const QPointF end = Map(points[1]);
+        if (IsVisible(QRectF(start, end).normalized(), reach)) {
+            m_painter.drawLine(start, end);
+        }
         return;
     }
-    QPolygonF polygon;
-    polygon.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        polygon << Map(points[i]);
+    if (MapVisible(points, count, reach)) {
+        m_painter.drawPolyline(m_polygon);
     }
-    m_painter.drawPolyline(polygon);
 }
 
 void CQtPainterDC::JoinedLines(const ExPoint* points, int count) {
@@ -186,20 +223,23 @@ void CQtPainterDC::Polygon(const ExPoint* points, int count) {
     if (count < 2) {
         return;
     }
-    QPolygonF polygon;
-    polygon.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        polygon << Map(points[i]);
+    if (MapVisible(points, count, PenReach())) {
+        m_painter.drawPolygon(m_polygon, Qt::OddEvenFill);
     }
-    m_painter.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 void CQtPainterDC::Ellipse(const ExRect& bounds) {
-    m_painter.drawEllipse(MapRect(bounds));
+    const QRectF mapped = MapRect(bounds);
+    if (IsVisible(mapped, PenReach())) {
+        m_painter.drawEllipse(mapped);
+    }
 }
 
 void CQtPainterDC::FillRect(const ExRect& rect, ExColor color) {
-    m_painter.fillRect(MapRect(rect), ToQColor(color));
+    const QRectF mapped = MapRect(rect);
+    if (IsVisible(mapped, 0)) {
+        m_painter.fillRect(mapped, ToQColor(color));
+    }
 }
 
 void CQtPainterDC::TextOut(int x, int y, const std::string& text, const ExFont& font,
@@ -221,7 +261,7 @@ void CQtPainterDC::PutBitmap(const ExRect& destination, const CExDib16& bitmap, 
         return;
     }
     const QRectF target = MapRect(destination);
-    if (target.isEmpty()) {
+    if (target.isEmpty() || !IsVisible(target, 0)) {
         return;
     }
     const auto* surface = dynamic_cast<const QImage*>(m_painter.device());

@@ -4,7 +4,11 @@
 
 #include <QBrush>
 #include <QPen>
+#include <QPolygonF>
+#include <QRectF>
 #include <QTransform>
+
+#include <optional>
 
 class QPainter;
 
@@ -23,6 +27,12 @@ public:
     // The transform for a device of the given resolution whose top-left pixel shows the view
     // point topLeft.
     static QTransform ViewToDevice(double dpi, ExPoint topLeft);
+
+    // Lines, shapes and bitmaps lying wholly outside this area of the painter (a printed page's
+    // clip) are not handed to it: a page of a large print then carries only what it shows.
+    // Text and lines one screen pixel wide (whose width the device does not fix) are always
+    // handed on.
+    void SetVisibleArea(const QRectF& area);
 
     ExPen SelectPen(const ExPen& pen) override;
     ExBrush SelectBrush(const ExBrush& brush) override;
@@ -44,6 +54,10 @@ public:
 
 private:
     QPointF Map(ExPoint point) const;
+    // Maps the points into m_polygon; false when what they draw lies outside the visible area.
+    bool MapVisible(const ExPoint* points, int count, double reach);
+    bool IsVisible(const QRectF& bounds, double reach) const;
+    double PenReach() const;
     QRectF MapRect(const ExRect& rect) const;
     double DeviceLength(int viewLength) const;
 
@@ -54,4 +68,6 @@ private:
     bool m_bVectorSurface;
     ExPen m_pen;
     ExBrush m_brush;
+    std::optional<QRectF> m_visible;
+    QPolygonF m_polygon;
 };

@@ -148,6 +148,36 @@ private slots:
         }
         QCOMPARE(svg.data().count("<polyline"), polylines);
     }
+
+    // A page of a print gets only what may show on it: a line wholly outside the visible area,
+    // its pen's width included, is left out.
+    void linesOutsideTheVisibleAreaAreLeftOut_data() {
+        QTest::addColumn<int>("x"); // view units; the area's left edge is at 0
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("inside") << 500 << 1 << true;
+        QTest::newRow("far left") << -200 << 1 << false;
+        QTest::newRow("its pen reaches in") << -200 << 600 << true;
+        QTest::newRow("far right") << 1500 << 1 << false;
+    }
+    void linesOutsideTheVisibleAreaAreLeftOut() {
+        QFETCH(int, x);
+        QFETCH(int, penWidth);
+        QFETCH(bool, drawn);
+        QBuffer svg;
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(QSize(40, 40));
+        {
+            QPainter painter(&generator);
+            CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+            dc.SetVisibleArea(QRectF(0, 0, 40, 40));
+            dc.SelectPen({kPenSolid, penWidth, 0});
+            const ExPoint line[] = {{x, 100}, {x, 500}, {x, 900}};
+            dc.Polyline(line, 3);
+        }
+        QCOMPARE(svg.data().count("<polyline") == 1, drawn);
+    }
 };
 
 QTEST_MAIN(QtPainterDCTest)
