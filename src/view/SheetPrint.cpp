@@ -30,10 +30,8 @@ constexpr int kScaleBarTextRaise = 300;
 constexpr double kMarkHeightMm = 2.5;
 constexpr double kMarkGapMm = 1.5;
 constexpr QRgb kMarkColour = 0x707070;
-
-bool Overlaps(const ExRect& a, const ExRect& b) {
-    return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
-}
+// Wider than a pixel of any picture of the page down to about 13 dpi.
+constexpr double kClipBorderMm = 2.0;
 
 int ToDevice(double hundredthsOfMm, int dpi) {
     return static_cast<int>(std::lround(hundredthsOfMm * dpi / kHundredthsOfMmPerInch));
@@ -65,27 +63,41 @@ CSheetPrinter::CSheetPrinter(CKORVANEXDoc& doc, const CExPrintLayout& layout, in
     }
 }
 
+std::vector<CExParts*> CSheetPrinter::PartsOnPage(const ExRect& shown) const {
+    // One page shows nearly every element: the index would only cost its tree. What lies
+    // beside the page is left out line by line on the surface.
+    if (m_layout.PageCount() == 1) {
+        std::vector<CExParts*> parts;
+        parts.reserve(m_doc.Elements().size());
+        for (const auto& part : m_doc.Elements()) {
+            parts.push_back(part.get());
+        }
+        return parts;
+    }
+    return m_doc.PartsIndex().PartsMeeting(shown);
+}
+
 void CSheetPrinter::PaintPage(QPainter& painter, int page) {
     ExActiveViewScope active(&m_view);
     const ExPoint origin = m_layout.PageOrigin(page);
     const ExPoint size = m_layout.Page();
     const ExRect shown = {origin.x, origin.y, WrapToInt32(std::int64_t(origin.x) + size.x),
                           WrapToInt32(std::int64_t(origin.y) - size.y)};
+    const QRect printable(0, 0, ToDevice(size.x, m_nDpi), ToDevice(size.y, m_nDpi));
     painter.save();
-    painter.setClipRect(QRect(0, 0, ToDevice(size.x, m_nDpi), ToDevice(size.y, m_nDpi)));
+    painter.setClipRect(printable);
     // The preview records the page as a picture and shows it at any zoom.
     const QPaintEngine* engine = painter.paintEngine();
     const bool preview = engine && engine->type() == QPaintEngine::Picture;
     CQtPainterDC dc(
         painter, CQtPainterDC::ViewToDevice(m_nDpi, origin), kThinnestLineMm * m_nDpi / 25.4,
         preview ? CQtPainterDC::Hairlines::ScreenPixel : CQtPainterDC::Hairlines::DeviceWidth);
-    for (const auto& part : m_doc.Elements()) {
-        // Elements whose bounds are not known yet (an area before its first count) are drawn
-        // anyway; the clip keeps them on their page.
-        const ExRect& bounds = part->GetUpdateRect();
-        if (bounds.IsEmpty() || Overlaps(bounds, shown)) {
-            m_decision.Draw(*part, dc);
-        }
+    // A renderer rounds the clip out to its own pixels, so what lies just beside the page can
+    // still tint its border pixels: the surface keeps everything this near.
+    const int border = ToDevice(kClipBorderMm * 100, m_nDpi);
+    dc.SetVisibleArea(printable.adjusted(-border, -border, border, border));
+    for (CExParts* part : PartsOnPage(shown)) {
+        m_decision.Draw(*part, dc);
     }
     PaintScaleBar(dc);
     painter.restore();

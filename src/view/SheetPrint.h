@@ -7,7 +7,10 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <vector>
+
 class CExDC;
+class CExParts;
 class CKORVANEXDoc;
 class QPagedPaintDevice;
 class QPainter;
@@ -40,6 +43,8 @@ public:
     bool Print(QPagedPaintDevice& device, QString* error);
 
 private:
+    // The elements that may show on a page (view units at the print divisor), in drawing order.
+    std::vector<CExParts*> PartsOnPage(const ExRect& shown) const;
     void PaintScaleBar(CExDC& dc) const;
     void PaintPageMarks(QPainter& painter, int page) const;
 
