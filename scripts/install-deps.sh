@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev libboost-dev libfreetype-dev
+  zlib1g-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-translations-l10n
   libxkbcommon-dev libfontconfig-dev xvfb xauth fonts-noto-cjk imagemagick poppler-utils

@@ -259,6 +259,17 @@ TEST_F(QlptoolPrintTest, AMetrePrintedAtOneFiftiethMeasuresTwentyMillimetres) {
     EXPECT_NEAR((right - left + 1 - thickness) * 25.4 / 1200, 20.0, 0.1);
 }
 
+TEST_F(QlptoolPrintTest, PagesArePackedAtAFasterLevelThanQtsOwn) {
+    const fs::path plan = Save("plan.qlp", 20, 15, CornerSquares(20, 15));
+    ASSERT_EQ(Print(plan, "", "packed.pdf"), 0) << ReadFile(Errors());
+    // A zlib stream's second byte names its level's class: 0x5E for levels 2 to 5, where Qt
+    // alone writes 0x9C (level 6).
+    const std::string pdf = ReadFile(m_temp / "packed.pdf");
+    const std::size_t stream = pdf.find("stream\n");
+    ASSERT_NE(stream, std::string::npos);
+    EXPECT_EQ(pdf.substr(stream + 7, 2), std::string("\x78\x5E"));
+}
+
 TEST_F(QlptoolPrintTest, BadRequestsAreRefusedWithOneMessage) {
     const fs::path plan = Save("plan.qlp", 20, 15, CornerSquares(20, 15));
     const fs::path huge = Save("huge.qlp", 1000, 1000, [](CKORVANEXDoc&) {});
