@@ -63,18 +63,18 @@ CSheetPrinter::CSheetPrinter(CKORVANEXDoc& doc, const CExPrintLayout& layout, in
     }
 }
 
-std::vector<CExParts*> CSheetPrinter::PartsOnPage(const ExRect& shown) const {
+void CSheetPrinter::DrawParts(CExDC& dc, const ExRect& shown) const {
     // One page shows nearly every element: the index would only cost its tree. What lies
     // beside the page is left out line by line on the surface.
     if (m_layout.PageCount() == 1) {
-        std::vector<CExParts*> parts;
-        parts.reserve(m_doc.Elements().size());
         for (const auto& part : m_doc.Elements()) {
-            parts.push_back(part.get());
+            m_decision.Draw(*part, dc);
         }
-        return parts;
+        return;
     }
-    return m_doc.PartsIndex().PartsMeeting(shown);
+    for (CExParts* part : m_doc.PartsIndex().PartsMeeting(shown)) {
+        m_decision.Draw(*part, dc);
+    }
 }
 
 void CSheetPrinter::PaintPage(QPainter& painter, int page) {
@@ -96,9 +96,7 @@ void CSheetPrinter::PaintPage(QPainter& painter, int page) {
     // still tint its border pixels: the surface keeps everything this near.
     const int border = ToDevice(kClipBorderMm * 100, m_nDpi);
     dc.SetVisibleArea(printable.adjusted(-border, -border, border, border));
-    for (CExParts* part : PartsOnPage(shown)) {
-        m_decision.Draw(*part, dc);
-    }
+    DrawParts(dc, shown);
     PaintScaleBar(dc);
     painter.restore();
     if (m_layout.PageCount() > 1) {

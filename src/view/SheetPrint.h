@@ -7,10 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 
-#include <vector>
-
 class CExDC;
-class CExParts;
 class CKORVANEXDoc;
 class QPagedPaintDevice;
 class QPainter;
@@ -43,8 +40,9 @@ public:
     bool Print(QPagedPaintDevice& device, QString* error);
 
 private:
-    // The elements that may show on a page (view units at the print divisor), in drawing order.
-    std::vector<CExParts*> PartsOnPage(const ExRect& shown) const;
+    // Draws the elements that may show on a page (view units at the print divisor) in drawing
+    // order.
+    void DrawParts(CExDC& dc, const ExRect& shown) const;
     void PaintScaleBar(CExDC& dc) const;
     void PaintPageMarks(QPainter& painter, int page) const;
 
