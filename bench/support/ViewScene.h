@@ -13,6 +13,9 @@
 
 #include <QSize>
 
+#include <filesystem>
+#include <optional>
+
 constexpr QSize kClient(1920, 1080);
 // 50 m × 28 m at 1/100 fills the client.
 constexpr int kMapWidth = 50;
@@ -33,6 +36,24 @@ struct Scene {
                    QSize sheetMetres = {kMapWidth, kMapHeight})
         : context(scale, sheetMetres.width(), sheetMetres.height(), 96) {
         AddScatteredParts(doc, parts, sheetMetres.width(), sheetMetres.height());
+        Show(scale, defaults, sheetMetres);
+    }
+
+    // The drawing of a file, opened, with the window scrolled to a point of the sheet.
+    Scene(const std::filesystem::path& file, int scale, QSize sheetMetres, ExPoint middle)
+        : context(scale, sheetMetres.width(), sheetMetres.height(), 96) {
+        doc.OnOpenDocument(file);
+        Show(scale, {}, sheetMetres, middle);
+    }
+
+    void Render() {
+        ExActiveViewScope active(&context);
+        renderer.Render(doc, geometry, grid, switches, recalcAll);
+    }
+
+private:
+    void Show(int scale, const ExDrawingDefaults& defaults, QSize sheetMetres,
+              std::optional<ExPoint> middle = std::nullopt) {
         geometry.SetDpi(96);
         geometry.SetViewScale(scale);
         geometry.SetMapSize(sheetMetres.width(), sheetMetres.height());
@@ -42,11 +63,10 @@ struct Scene {
         renderer.CreateLayers(geometry, 1.0);
         switches.decision = CExDrawingDecision::ForView(excommand::kLayoutView, true, true);
         switches.showGrid = false;
+        if (middle) {
+            const QPoint pixel = geometry.DrawingToPixel(*middle);
+            geometry.SetScroll(pixel - QPoint(kClient.width() / 2, kClient.height() / 2));
+        }
         Render();
-    }
-
-    void Render() {
-        ExActiveViewScope active(&context);
-        renderer.Render(doc, geometry, grid, switches, recalcAll);
     }
 };
