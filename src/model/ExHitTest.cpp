@@ -77,7 +77,7 @@ std::optional<ExPoint> HitSegment(ExPoint a, ExPoint b, ExPoint p, int tx, int t
     return Crossing(a, b, p + ExPoint{0, ty}, p - ExPoint{0, ty});
 }
 
-std::optional<ExLineHit> HitViewLines(const std::vector<CExPartsDrawLine>& lines, ExPoint p, int tx,
+std::optional<ExLineHit> HitViewLines(std::span<const ExViewLine> lines, ExPoint p, int tx,
                                       int ty) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (auto point = HitSegment(lines[i].viewStart, lines[i].viewEnd, p, tx, ty)) {
@@ -94,10 +94,11 @@ bool HitPart(const CExParts& part, ExPoint p, const ExHitContext& context) {
         const auto* wall = dynamic_cast<const CExWallThickness*>(&part);
         const int thickness = wall ? wall->GetThickness() : 0;
         const int tolerance = thickness / std::max(1, context.zoom) / 2 + kWallSlack;
-        return HitViewLines(part.DrawLines(), p, tolerance, tolerance).has_value();
+        return HitViewLines(part.DrawLines().View(), p, tolerance, tolerance).has_value();
     }
     case ExKind::Wiring:
-        return HitViewLines(part.DrawLines(), p, kCableTolerance, kCableTolerance).has_value();
+        return HitViewLines(part.DrawLines().View(), p, kCableTolerance, kCableTolerance)
+            .has_value();
     case ExKind::Area:
         return context.showArea && InBox(part.HitRegion().GetBoundingBox(), p);
     case ExKind::Measure:

@@ -44,8 +44,7 @@ struct ExLineHit {
     ExPoint point;    // where the probe crosses it
 };
 // The first line, in list order, whose view segment a probe through p crosses.
-std::optional<ExLineHit> HitViewLines(const std::vector<CExPartsDrawLine>& lines, ExPoint p, int tx,
-                                      int ty);
+std::optional<ExLineHit> HitViewLines(std::span<const ExViewLine> lines, ExPoint p, int tx, int ty);
 
 // Whether a click at p hits the part: walls and rooms near a line of theirs (within half their
 // thickness at the zoom, plus 300), cables within 100 of a line, areas inside their bounding

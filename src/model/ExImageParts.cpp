@@ -7,6 +7,7 @@
 #include "ExViewContext.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -162,11 +163,12 @@ void CExImageParts::ScaleDrawLines() {
     const int w = m_nWidth / 2;
     const int h = m_nHeight / 2;
     const ExPoint outline[5] = {{-w, h}, {w, h}, {w, -h}, {-w, -h}, {-w, h}};
-    m_lstDrawLine.assign(4, CExPartsDrawLine{});
+    std::array<ExStoredLine, 4> lines{};
     for (std::size_t i = 0; i < 4; ++i) {
-        m_lstDrawLine[i].scaledStart = outline[i];
-        m_lstDrawLine[i].scaledEnd = outline[i + 1];
+        lines[i].scaledStart = outline[i];
+        lines[i].scaledEnd = outline[i + 1];
     }
+    m_lstDrawLine.ReplaceStored(lines);
 }
 
 void CExImageParts::ToViewDrawLines() {

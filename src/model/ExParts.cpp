@@ -6,6 +6,7 @@
 #include "ExSaturate.h"
 #include "ExViewContext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -78,22 +79,27 @@ bool CExParts::ScaleSize() {
 }
 
 void CExParts::ScaleDrawLines() {
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
-        line.scaledStart = line.shapeStart;
-        line.scaledEnd = line.shapeEnd;
-        ScalePoint(line.scaledStart);
-        ScalePoint(line.scaledEnd);
-        line.viewStart = line.scaledStart;
-        line.viewEnd = line.scaledEnd;
+    ScaleShapePoints();
+    const std::span<const ExStoredLine> stored = m_lstDrawLine.Stored();
+    const std::span<ExViewLine> view = m_lstDrawLine.View();
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        view[i] = {stored[i].scaledStart, stored[i].scaledEnd};
     }
 }
 
 void CExParts::ScaleShapePoints() {
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
+    // Parts of one shape at one size come to the same points: those are looked up, not copied.
+    thread_local std::vector<ExStoredLine> scaled;
+    const std::span<const ExStoredLine> stored = m_lstDrawLine.Stored();
+    scaled.assign(stored.begin(), stored.end());
+    for (ExStoredLine& line : scaled) {
         line.scaledStart = line.shapeStart;
         line.scaledEnd = line.shapeEnd;
         ScalePoint(line.scaledStart);
         ScalePoint(line.scaledEnd);
+    }
+    if (!std::ranges::equal(scaled, stored)) {
+        m_lstDrawLine.ReplaceStored(scaled);
     }
 }
 
@@ -101,13 +107,24 @@ void CExParts::MultiplyScaledPoints() {
     if (m_dScaleX == 1.0 && m_dScaleY == 1.0) {
         return;
     }
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
+    for (ExStoredLine& line : m_lstDrawLine.MutableStored()) {
         for (ExPoint* p : {&line.scaledStart, &line.scaledEnd}) {
             p->x = TruncateToInt32(p->x * m_dScaleX);
             p->y = TruncateToInt32(p->y * m_dScaleY);
         }
     }
 }
+
+namespace {
+
+template <class ViewLines, class Change> void ChangeViewPoints(ViewLines&& lines, Change change) {
+    for (auto& line : lines) {
+        change(line.viewStart);
+        change(line.viewEnd);
+    }
+}
+
+} // namespace
 
 void CExParts::TurnScaledPoints(std::vector<CExPartsDrawLine>& lines, double sine,
                                 double cosine) const {
@@ -119,26 +136,39 @@ void CExParts::TurnScaledPoints(std::vector<CExPartsDrawLine>& lines, double sin
     }
 }
 
+void CExParts::TurnScaledPoints(CExPartsLines& lines, double sine, double cosine) const {
+    const std::span<const ExStoredLine> stored = lines.Stored();
+    const std::span<ExViewLine> view = lines.View();
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        view[i] = {stored[i].scaledStart, stored[i].scaledEnd};
+        RotatePoint(view[i].viewStart, sine, cosine);
+        RotatePoint(view[i].viewEnd, sine, cosine);
+    }
+}
+
 void CExParts::TurnViewPoints(std::vector<CExPartsDrawLine>& lines, double sine,
                               double cosine) const {
-    for (CExPartsDrawLine& line : lines) {
-        RotatePoint(line.viewStart, sine, cosine);
-        RotatePoint(line.viewEnd, sine, cosine);
-    }
+    ChangeViewPoints(lines, [&](ExPoint& p) { RotatePoint(p, sine, cosine); });
+}
+
+void CExParts::TurnViewPoints(CExPartsLines& lines, double sine, double cosine) const {
+    ChangeViewPoints(lines.View(), [&](ExPoint& p) { RotatePoint(p, sine, cosine); });
 }
 
 void CExParts::ConvertViewPoints(const CExViewContext& view, std::vector<CExPartsDrawLine>& lines) {
-    for (CExPartsDrawLine& line : lines) {
-        view.ToViewPoint(line.viewStart);
-        view.ToViewPoint(line.viewEnd);
-    }
+    ChangeViewPoints(lines, [&](ExPoint& p) { view.ToViewPoint(p); });
+}
+
+void CExParts::ConvertViewPoints(const CExViewContext& view, CExPartsLines& lines) {
+    ChangeViewPoints(lines.View(), [&](ExPoint& p) { view.ToViewPoint(p); });
 }
 
 void CExParts::ShiftViewPoints(std::vector<CExPartsDrawLine>& lines, ExPoint offset) {
-    for (CExPartsDrawLine& line : lines) {
-        Shift(line.viewStart, offset);
-        Shift(line.viewEnd, offset);
-    }
+    ChangeViewPoints(lines, [&](ExPoint& p) { Shift(p, offset); });
+}
+
+void CExParts::ShiftViewPoints(CExPartsLines& lines, ExPoint offset) {
+    ChangeViewPoints(lines.View(), [&](ExPoint& p) { Shift(p, offset); });
 }
 
 void CExParts::RotateDrawLines() {
@@ -314,7 +344,7 @@ void CExParts::MoveOrigin() {
         delta = {TruncateToInt32(std::round(x * cosine - y * sine)),
                  TruncateToInt32(std::round(y * cosine + x * sine))};
     }
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
+    for (ExStoredLine& line : m_lstDrawLine.MutableStored()) {
         line.scaledStart = line.scaledStart - delta;
         line.scaledEnd = line.scaledEnd - delta;
     }
@@ -325,7 +355,7 @@ void CExParts::CalcExtent() {
     int minX = 0;
     int maxY = 0;
     int minY = 0;
-    for (const CExPartsDrawLine& line : m_lstDrawLine) {
+    for (const ExStoredLine& line : m_lstDrawLine.Stored()) {
         for (const ExPoint& p : {line.scaledStart, line.scaledEnd}) {
             maxX = std::max(maxX, p.x);
             minX = std::min(minX, p.x);

@@ -3,7 +3,7 @@
 // The base of every element placed on a drawing. It is longer than most headers because it
 // carries the whole set of operations every element kind shares or overrides, in one place.
 
-#include "ExPartsDrawLine.h"
+#include "ExPartsLines.h"
 #include "ExRgn.h"
 #include "ExTypes.h"
 
@@ -133,14 +133,11 @@ public:
     // the drop position, the item's size when it has one, colour, and the redraw flag.
     void TakeLibraryItem(const CExParts& item, ExPoint position);
 
-    const std::vector<CExPartsDrawLine>& DrawLines() const { return m_lstDrawLine; }
-    std::vector<CExPartsDrawLine>& DrawLines() { return m_lstDrawLine; }
+    const CExPartsLines& DrawLines() const { return m_lstDrawLine; }
+    CExPartsLines& DrawLines() { return m_lstDrawLine; }
     void AddDrawLine(const CExPartsDrawLine& line) { m_lstDrawLine.push_back(line); }
-    // Appends a copy of every line of another part.
-    void AddDrawLinesOf(const CExParts& source) {
-        m_lstDrawLine.insert(m_lstDrawLine.end(), source.m_lstDrawLine.begin(),
-                             source.m_lstDrawLine.end());
-    }
+    // Appends every line of another part (shared with it until either changes them).
+    void AddDrawLinesOf(const CExParts& source) { m_lstDrawLine.Append(source.m_lstDrawLine); }
 
     const CExRgn& HitRegion() const { return m_rgnHit; }
     const CExRgn& SecondRegion() const { return m_rgnSecond; }
@@ -190,12 +187,16 @@ protected:
 
     // View points of lines set from their scaled points, turned.
     void TurnScaledPoints(std::vector<CExPartsDrawLine>& lines, double sine, double cosine) const;
+    void TurnScaledPoints(CExPartsLines& lines, double sine, double cosine) const;
     // View points of lines turned where they stand.
     void TurnViewPoints(std::vector<CExPartsDrawLine>& lines, double sine, double cosine) const;
+    void TurnViewPoints(CExPartsLines& lines, double sine, double cosine) const;
     // View points of lines converted to view units.
     static void ConvertViewPoints(const CExViewContext& view, std::vector<CExPartsDrawLine>& lines);
+    static void ConvertViewPoints(const CExViewContext& view, CExPartsLines& lines);
     // View points of lines moved by an offset, stopping at the edge of the range.
     static void ShiftViewPoints(std::vector<CExPartsDrawLine>& lines, ExPoint offset);
+    static void ShiftViewPoints(CExPartsLines& lines, ExPoint offset);
 
     // A shape point in a cx by cy box, the 512 shape units across it and y turned down, moved by
     // an offset.
@@ -219,7 +220,7 @@ protected:
     ExColor m_crColor = 0;
     double m_dScaleX = 1.0;
     double m_dScaleY = 1.0;
-    std::vector<CExPartsDrawLine> m_lstDrawLine;
+    CExPartsLines m_lstDrawLine;
     CExRgn m_rgnHit;
     CExRgn m_rgnSecond;
     CExRgn m_rgnFrame;

@@ -38,7 +38,7 @@ void OffsetPart(CExParts& part, ExPoint step) {
         cable->OffsetPoints(step);
     } else if (auto* area = dynamic_cast<CExArea*>(&part)) {
         area->BuildDrawLines();
-        for (CExPartsDrawLine& line : area->DrawLines()) {
+        for (ExStoredLine& line : area->DrawLines().MutableStored()) {
             line.scaledStart = line.scaledStart + step;
             line.scaledEnd = line.scaledEnd + step;
         }

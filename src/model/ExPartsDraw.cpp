@@ -23,7 +23,7 @@ int CExParts::DrawParts(CExDC* dc) {
     }
     try {
         ExPenScope pen(*dc, {m_nLineStyle, m_nLineWidth, m_crColor});
-        DrawViewLines(*dc, m_lstDrawLine);
+        DrawViewLines(*dc, m_lstDrawLine.View());
         return m_lstDrawLine.empty() ? 0 : 1;
     } catch (...) {
         ReportCaughtException();

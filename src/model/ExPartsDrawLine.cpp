@@ -7,12 +7,10 @@ namespace {
 // A longer run goes out in pieces, each starting where the last ended.
 constexpr int kRunPoints = 256;
 
-} // namespace
-
-void DrawViewLines(CExDC& dc, std::span<const CExPartsDrawLine> lines) {
+template <class Line> void DrawJoinedRuns(CExDC& dc, std::span<const Line> lines) {
     ExPoint run[kRunPoints];
     int count = 0;
-    for (const CExPartsDrawLine& line : lines) {
+    for (const Line& line : lines) {
         const bool joined = count > 0 && run[count - 1] == line.viewStart;
         if (!joined || count == kRunPoints) {
             if (count > 1) {
@@ -26,4 +24,14 @@ void DrawViewLines(CExDC& dc, std::span<const CExPartsDrawLine> lines) {
     if (count > 1) {
         dc.JoinedLines(run, count);
     }
+}
+
+} // namespace
+
+void DrawViewLines(CExDC& dc, std::span<const CExPartsDrawLine> lines) {
+    DrawJoinedRuns(dc, lines);
+}
+
+void DrawViewLines(CExDC& dc, std::span<const ExViewLine> lines) {
+    DrawJoinedRuns(dc, lines);
 }

@@ -20,6 +20,26 @@ struct CExPartsDrawLine {
     friend bool operator==(const CExPartsDrawLine&, const CExPartsDrawLine&) = default;
 };
 
+// The forms of a line that follow from the shape and the size alone, so that parts of one shape
+// can share them.
+struct ExStoredLine {
+    ExPoint shapeStart;
+    ExPoint shapeEnd;
+    ExPoint scaledStart;
+    ExPoint scaledEnd;
+
+    friend bool operator==(const ExStoredLine&, const ExStoredLine&) = default;
+};
+
+// The form of a line on screen.
+struct ExViewLine {
+    ExPoint viewStart;
+    ExPoint viewEnd;
+
+    friend bool operator==(const ExViewLine&, const ExViewLine&) = default;
+};
+
 // Draws the lines as they are on screen with the selected pen, every run of lines joined end to
 // end in one call.
 void DrawViewLines(CExDC& dc, std::span<const CExPartsDrawLine> lines);
+void DrawViewLines(CExDC& dc, std::span<const ExViewLine> lines);

@@ -4,9 +4,11 @@
 #include "ExArchive.h"
 #include "ExException.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -31,9 +33,11 @@ void CExParts::SerializeCommon(CExArchive& ar) {
         ar.WriteInt32(m_nPartsCode);
         ar.WriteInt32(static_cast<std::int32_t>(m_crColor));
         ar.WriteInt32(static_cast<std::int32_t>(m_lstDrawLine.size()));
-        // The lines go out as they lie in memory, in one piece, as they are read back.
-        ar.WriteBytes(std::string_view(reinterpret_cast<const char*>(m_lstDrawLine.data()),
-                                       m_lstDrawLine.size() * kLineRecordSize));
+        // The lines are put together and go out in one piece, as they are read back.
+        thread_local std::vector<CExPartsDrawLine> records;
+        records.assign(m_lstDrawLine.begin(), m_lstDrawLine.end());
+        ar.WriteBytes(std::string_view(reinterpret_cast<const char*>(records.data()),
+                                       records.size() * kLineRecordSize));
         return;
     }
     m_nWidth = ar.ReadInt32();
@@ -47,10 +51,21 @@ void CExParts::SerializeCommon(CExArchive& ar) {
     // A line record is exactly the in-memory line: twelve little-endian int32 in field order.
     const std::string_view records = ar.ReadBytes(count * kLineRecordSize);
     // A part that is read again (undo puts a part back this way) ends up as a fresh one would.
-    m_lstDrawLine.resize(count);
+    thread_local std::vector<CExPartsDrawLine> lines;
+    thread_local std::vector<ExStoredLine> stored;
+    lines.resize(count);
     if (count > 0) {
-        std::memcpy(m_lstDrawLine.data(), records.data(), records.size());
+        std::memcpy(lines.data(), records.data(), records.size());
     }
+    stored.clear();
+    for (const CExPartsDrawLine& line : lines) {
+        stored.push_back({line.shapeStart, line.shapeEnd, line.scaledStart, line.scaledEnd});
+    }
+    // Parts of one shape read from a file share their stored points, as placed ones do.
+    m_lstDrawLine.ReplaceStored(stored);
+    std::ranges::transform(lines, m_lstDrawLine.View().begin(), [](const CExPartsDrawLine& line) {
+        return ExViewLine{line.viewStart, line.viewEnd};
+    });
 }
 
 void CExParts::Serialize(CExArchive& ar) {

@@ -252,7 +252,7 @@ std::unique_ptr<CExRoomParts> CExRoomParts::CreateFromLibrary(const CExParts& it
     room->SetThickness(DefaultLength(defaults.innerWallThicknessCm));
     room->SetMatLength(DefaultLength(defaults.matLengthCm));
     room->SetMatWidth(DefaultLength(defaults.matWidthCm));
-    room->m_lstShapeLine = item.DrawLines();
+    room->m_lstShapeLine = item.DrawLines().ToVector();
     return room;
 }
 

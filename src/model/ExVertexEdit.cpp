@@ -116,8 +116,7 @@ std::vector<CExMeasure*> TouchAttachedRulers(CExEditRecorder& recorder, const CE
 }
 
 // Moves vertex k and the end that adjoins it.
-void SetVertex(std::vector<CExPartsDrawLine>& lines, ExVertexShape shape, std::size_t k,
-               ExPoint p) {
+void SetVertex(std::span<ExStoredLine> lines, ExVertexShape shape, std::size_t k, ExPoint p) {
     const std::size_t n = lines.size();
     if (k < n) {
         lines[k].scaledStart = p;
@@ -235,12 +234,13 @@ bool InsertVertex(CExEditRecorder& recorder, CExParts& part, ExPoint view) {
     if (shape != ExVertexShape::Closed && shape != ExVertexShape::Open) {
         return false;
     }
-    const auto hit = HitViewLines(part.DrawLines(), view, kInsertTolerance, kInsertTolerance);
+    const auto hit =
+        HitViewLines(part.DrawLines().View(), view, kInsertTolerance, kInsertTolerance);
     if (!hit) {
         return false;
     }
     recorder.Touch(&part);
-    std::vector<CExPartsDrawLine>& lines = part.DrawLines();
+    std::vector<CExPartsDrawLine> lines = part.DrawLines().ToVector();
     CExPartsDrawLine& line = lines[hit->line];
     // The crossing is found on the screen; the corner goes as far along the stored line, so that
     // the outline does not bend where it is split.
@@ -258,6 +258,7 @@ bool InsertVertex(CExEditRecorder& recorder, CExParts& part, ExPoint view) {
     line.scaledEnd = second.scaledStart;
     line.viewEnd = hit->point;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(hit->line) + 1, second);
+    part.DrawLines().Assign(lines);
     Rebuild(part);
     return true;
 }
@@ -275,7 +276,7 @@ bool RemoveVertex(CExEditRecorder& recorder, CExParts& part, ExPoint view) {
     }
     std::vector<CExMeasure*> rulers = TouchAttachedRulers(recorder, part);
     recorder.Touch(&part);
-    std::vector<CExPartsDrawLine>& lines = part.DrawLines();
+    std::vector<CExPartsDrawLine> lines = part.DrawLines().ToVector();
     const auto k = static_cast<std::size_t>(vertex);
     std::size_t removed = k;
     if (k == 0) {
@@ -290,6 +291,7 @@ bool RemoveVertex(CExEditRecorder& recorder, CExParts& part, ExPoint view) {
         TakeEnd(lines[k - 1], lines[k]);
     }
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(removed));
+    part.DrawLines().Assign(lines);
     Rebuild(part);
     if (IsWallLike(part)) {
         Rebase(part, rulers);
@@ -320,7 +322,7 @@ void CExVertexDrag::Step(ExPoint pointer) {
     // Every step starts from the outline as pressed, so that re-basing the origin never drifts.
     m_part.DrawLines() = m_lstPressed;
     m_part.SetPosition(m_ptPressed.x, m_ptPressed.y);
-    SetVertex(m_part.DrawLines(), m_shape, static_cast<std::size_t>(m_nVertex),
+    SetVertex(m_part.DrawLines().MutableStored(), m_shape, static_cast<std::size_t>(m_nVertex),
               ToStored(m_part, pointer));
     Rebuild(m_part);
     if (IsWallLike(m_part)) {

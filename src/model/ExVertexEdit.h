@@ -66,7 +66,7 @@ private:
     CExParts& m_part;
     int m_nVertex;
     ExVertexShape m_shape;
-    std::vector<CExPartsDrawLine> m_lstPressed;
+    CExPartsLines m_lstPressed;
     ExPoint m_ptPressed;
     std::vector<CExMeasure*> m_rulers;
     std::unique_ptr<CExArea::PillarSnapshot> m_pPillars;

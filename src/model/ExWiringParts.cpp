@@ -368,12 +368,14 @@ void CExWiringParts::Serialize(CExArchive& ar) {
     m_nPartsCode = ar.ReadInt32();
     m_crColor = static_cast<ExColor>(ar.ReadInt32());
     const std::int32_t lines = ar.ReadCount(kLineRecordSize);
-    m_lstDrawLine.assign(static_cast<std::size_t>(lines), CExPartsDrawLine{});
-    for (CExPartsDrawLine& line : m_lstDrawLine) {
+    m_lstDrawLine.clear();
+    for (std::int32_t i = 0; i < lines; ++i) {
+        CExPartsDrawLine line;
         line.viewStart = ar.ReadPoint();
         line.viewEnd = ar.ReadPoint();
         line.scaledStart = ar.ReadPoint();
         line.scaledEnd = ar.ReadPoint();
+        m_lstDrawLine.push_back(line);
     }
     if (format != kOldFormat) {
         m_nLineStyle = ar.ReadInt32();

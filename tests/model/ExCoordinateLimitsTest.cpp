@@ -157,7 +157,7 @@ const LimitCase kCases[] = {
          CExHeadlessView view(1, 25, 25, 2540);
          ExActiveViewScope active(&view);
          part.SetPosition(0, 0);
-         part.DrawLines()[0].scaledStart = {0, 0};
+         part.DrawLines().MutableStored()[0].scaledStart = {0, 0};
          part.SetNewOrigin({1000, 0});
          part.MoveOrigin();
          EXPECT_EQ(part.DrawLines()[0].scaledStart, (ExPoint{616, -788}));

@@ -32,13 +32,8 @@ TEST(SegmentTest, TheHorizontalProbeFirstThenTheVerticalOne) {
 }
 
 TEST(SegmentTest, TheFirstLineInOrderIsHit) {
-    std::vector<CExPartsDrawLine> lines(3);
-    lines[0].viewStart = {0, 1000};
-    lines[0].viewEnd = {1000, 1000};
-    lines[1].viewStart = {0, 0};
-    lines[1].viewEnd = {1000, 0};
-    lines[2].viewStart = {0, 50};
-    lines[2].viewEnd = {1000, 50};
+    const std::vector<ExViewLine> lines = {
+        {{0, 1000}, {1000, 1000}}, {{0, 0}, {1000, 0}}, {{0, 50}, {1000, 50}}};
     const auto hit = HitViewLines(lines, {500, 20}, 100, 100);
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->line, 1u);

@@ -87,7 +87,7 @@ TEST_F(WiringTest, FinishingDropsTheFollowingVertexOrDiscards) {
 TEST_F(WiringTest, PointsAreRebuiltFromEditedLines) {
     const auto cableOwner = MakeCable({{0, 0}, {10000, 0}, {10000, 10000}});
     CExWiringParts& cable = *cableOwner;
-    cable.DrawLines()[1].scaledStart = {20000, 0};
+    cable.DrawLines().MutableStored()[1].scaledStart = {20000, 0};
     EXPECT_EQ(cable.PointsFromLines(), 1);
     EXPECT_EQ(cable.Points(), (std::vector<ExPoint>{{0, 0}, {20000, 0}, {10000, 10000}}));
     CExWiringParts empty;

@@ -47,7 +47,7 @@ private slots:
         shown.doc.Selection().Select(square);
         square->SetSelectFlag(1);
         const int viewScale = shown.view->Settings().viewScale;
-        const ExPoint onScreen = square->DrawLines().at(0).viewStart;
+        const ExPoint onScreen = square->DrawLines().View()[0].viewStart;
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageLayout(DefaultPrintPageLayout(QPageSize::A4, QPageLayout::Portrait));
@@ -69,7 +69,7 @@ private slots:
 
         shown.view->repaint();
         QCOMPARE(shown.view->Settings().viewScale, viewScale);
-        QCOMPARE(square->DrawLines().at(0).viewStart, onScreen);
+        QCOMPARE(square->DrawLines().View()[0].viewStart, onScreen);
     }
 
     void printingNeedsAPrinterOrAFile() {

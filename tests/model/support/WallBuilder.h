@@ -44,9 +44,9 @@ inline std::vector<ExPoint> Corners(const std::vector<CExPartsDrawLine>& outline
 }
 
 // The scaled start points of a line list: for a closed centre line, its corners in order.
-inline std::vector<ExPoint> ScaledStarts(const std::vector<CExPartsDrawLine>& lines) {
+inline std::vector<ExPoint> ScaledStarts(const CExPartsLines& lines) {
     std::vector<ExPoint> starts;
-    for (const CExPartsDrawLine& line : lines) {
+    for (const ExStoredLine& line : lines.Stored()) {
         starts.push_back(line.scaledStart);
     }
     return starts;
