@@ -2,9 +2,10 @@
 // large plan that packing takes most of `qlptool print` and `qlptool export`: level 4 packs a
 // page of lines in a quarter of the time or less, into a stream 4 to 13 % larger.
 //
-// Qt starts each stream through zlib's deflateInit_. This program defines that function itself,
-// as zlib does but for the level, and the dynamic linker resolves Qt's calls to it. Streams that
-// are started otherwise (PNG pictures through libpng) keep their own level.
+// Qt starts each stream through zlib's deflateInit_ at the default level. This program defines
+// that function itself, as zlib does but for the default level, and the dynamic linker resolves
+// Qt's calls to it. A caller that asks for a level of its own gets it, and streams started
+// otherwise (PNG pictures through libpng) are not touched.
 
 #include <zlib.h>
 
@@ -16,7 +17,7 @@ constexpr int kMemoryLevel = 8;
 
 } // namespace
 
-extern "C" int deflateInit_(z_streamp stream, int /*level*/, const char* version, int streamSize) {
-    return deflateInit2_(stream, kLevel, Z_DEFLATED, MAX_WBITS, kMemoryLevel, Z_DEFAULT_STRATEGY,
-                         version, streamSize);
+extern "C" int deflateInit_(z_streamp stream, int level, const char* version, int streamSize) {
+    return deflateInit2_(stream, level == Z_DEFAULT_COMPRESSION ? kLevel : level, Z_DEFLATED,
+                         MAX_WBITS, kMemoryLevel, Z_DEFAULT_STRATEGY, version, streamSize);
 }
