@@ -42,6 +42,20 @@ QImage DrawOutline(const ExPen& pen, bool joined) {
     return image;
 }
 
+// The SVG a 40 × 40 vector picture gets from what draw does on its surface.
+template <typename Draw> QByteArray DrawnSvg(Draw draw) {
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(40, 40));
+    {
+        QPainter painter(&generator);
+        CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+        draw(dc);
+    }
+    return svg.data();
+}
+
 int CountDark(const QImage& image) {
     int dark = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -136,17 +150,11 @@ private slots:
     void vectorPicturesGetASolidRunAsOnePolyline() {
         QFETCH(int, style);
         QFETCH(int, polylines);
-        QBuffer svg;
-        QSvgGenerator generator;
-        generator.setOutputDevice(&svg);
-        generator.setSize(QSize(40, 40));
-        {
-            QPainter painter(&generator);
-            CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+        const QByteArray svg = DrawnSvg([&](CQtPainterDC& dc) {
             dc.SelectPen({style, 1, 0});
             dc.JoinedLines(kOutline, kOutlinePoints);
-        }
-        QCOMPARE(svg.data().count("<polyline"), polylines);
+        });
+        QCOMPARE(svg.count("<polyline"), polylines);
     }
 
     // A page of a print gets only what may show on it: a line wholly outside the visible area,
@@ -164,19 +172,13 @@ private slots:
         QFETCH(int, x);
         QFETCH(int, penWidth);
         QFETCH(bool, drawn);
-        QBuffer svg;
-        QSvgGenerator generator;
-        generator.setOutputDevice(&svg);
-        generator.setSize(QSize(40, 40));
-        {
-            QPainter painter(&generator);
-            CQtPainterDC dc(painter, CQtPainterDC::ViewToDevice(96, {0, 1000}));
+        const QByteArray svg = DrawnSvg([&](CQtPainterDC& dc) {
             dc.SetVisibleArea(QRectF(0, 0, 40, 40));
             dc.SelectPen({kPenSolid, penWidth, 0});
             const ExPoint line[] = {{x, 100}, {x, 500}, {x, 900}};
             dc.Polyline(line, 3);
-        }
-        QCOMPARE(svg.data().count("<polyline") == 1, drawn);
+        });
+        QCOMPARE(svg.count("<polyline") == 1, drawn);
     }
 };
 
