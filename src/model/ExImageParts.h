@@ -55,6 +55,8 @@ public:
     void RotateHandles() override;
     void CalcFrameRegion() override;
     void RecalcParts() override;
+    int CalcHandleRects() override;
+    std::array<ExRect, kHandleCount> HandleRects() const override { return m_rcHandle; }
 
     // Makes the stored picture from a decoded one: its width rounded up to a multiple of 32 by
     // stretching, its sizes in 0.01 mm on the display, the display's background colour.
@@ -115,6 +117,8 @@ private:
     void PlaceCorners(const CExViewContext& view);
     void DrawPlaceholder(CExDC& dc) const;
 
+    // An image's record carries its grips; they are kept as read until it is placed again.
+    std::array<ExRect, kHandleCount> m_rcHandle{};
     int m_nImagePixelW = 0;
     int m_nImagePixelH = 0;
     int m_nImageMetricW = 0;

@@ -51,3 +51,8 @@ void CExImageParts::RecalcParts() {
         ReportCaughtException();
     }
 }
+
+int CExImageParts::CalcHandleRects() {
+    m_rcHandle = HandleRectsAround(m_ptHandle);
+    return 1;
+}

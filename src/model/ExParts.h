@@ -145,7 +145,8 @@ public:
     const std::array<ExPoint, kHandleCount>& HandlePoints() const { return m_ptHandle; }
     const std::array<ExPoint, 4>& CornerPoints() const { return m_ptCorner; }
     const std::array<ExPoint, 4>& FramePoints() const { return m_ptFrame; }
-    const std::array<ExRect, kHandleCount>& HandleRects() const { return m_rcHandle; }
+    // Where each handle can be taken hold of, in view units.
+    virtual std::array<ExRect, kHandleCount> HandleRects() const;
     const std::vector<ExPoint>& VertexPoints() const { return m_arVertex; }
     const std::vector<ExRect>& VertexRects() const { return m_arVertexRect; }
     int GetVertexCount() const { return m_nVertexCount; }
@@ -201,6 +202,9 @@ protected:
     // A shape point in a cx by cy box, the 512 shape units across it and y turned down, moved by
     // an offset.
     static ExPoint ShapeToBox(ExPoint shape, int cx, int cy, ExPoint offset);
+    // The grips a handle has around each of the given points.
+    static std::array<ExRect, kHandleCount>
+    HandleRectsAround(const std::array<ExPoint, kHandleCount>& handles);
     // Grows the update rect from the hit region (or the corners) by the given margin.
     void CalcUpdateRect(int margin);
     // The drawing's index learns of every new update rect: that is where the part is looked for.
@@ -227,7 +231,6 @@ protected:
     std::array<ExPoint, kHandleCount> m_ptHandle{};
     std::array<ExPoint, 4> m_ptCorner{};
     std::array<ExPoint, 4> m_ptFrame{};
-    std::array<ExRect, kHandleCount> m_rcHandle{};
     std::vector<ExPoint> m_arVertex;
     std::vector<ExRect> m_arVertexRect;
     int m_nVertexCount = 0;

@@ -44,12 +44,13 @@ int CExParts::DrawHandles(CExDC* dc) {
         return 0;
     }
     try {
+        const std::array<ExRect, kHandleCount> rects = HandleRects();
         const ExBrush previous = dc->SelectBrush(ExBrush::Solid(kHandleWhite));
         for (int i = 0; i < kHandleCount; ++i) {
             if (i == kRotationHandle) {
                 dc->SelectBrush(ExBrush::Solid(kHandleGreen));
             }
-            dc->Ellipse(m_rcHandle[i]);
+            dc->Ellipse(rects[i]);
         }
         dc->SelectBrush(previous);
         return 1;

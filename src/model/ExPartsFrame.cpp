@@ -123,11 +123,23 @@ void CExParts::ToViewHandles() {
     }
 }
 
+// A part's grips follow from its handles whenever they are asked for, so it keeps none: a kind
+// that keeps its own works them out here.
 int CExParts::CalcHandleRects() {
-    for (int i = 0; i < kHandleCount; ++i) {
-        m_rcHandle[i] = RectAround(m_ptHandle[i], kHandleHalfSize);
-    }
     return 1;
+}
+
+std::array<ExRect, CExParts::kHandleCount>
+CExParts::HandleRectsAround(const std::array<ExPoint, kHandleCount>& handles) {
+    std::array<ExRect, kHandleCount> rects;
+    for (int i = 0; i < kHandleCount; ++i) {
+        rects[i] = RectAround(handles[i], kHandleHalfSize);
+    }
+    return rects;
+}
+
+std::array<ExRect, CExParts::kHandleCount> CExParts::HandleRects() const {
+    return HandleRectsAround(m_ptHandle);
 }
 
 void CExParts::CalcUpdateRect(int margin) {

@@ -33,6 +33,7 @@ public:
     void RecalcParts() override;
     int DrawHandles(CExDC* dc) override;
     int CalcHandleRects() override;
+    std::array<ExRect, kHandleCount> HandleRects() const override { return m_rcHandle; }
     void CalcExtent() override;
 
     // Whether a byte starts a double-byte character in the text's layout.
@@ -59,4 +60,6 @@ private:
 
     int m_nStrokeWidth = kStrokeNormal;
     std::vector<CExCharacter> m_lstCharacter;
+    // A text's grips stand off its handles unevenly, so they are kept.
+    std::array<ExRect, kHandleCount> m_rcHandle{};
 };
