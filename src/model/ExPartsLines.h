@@ -46,9 +46,6 @@ public:
         std::size_t m_index = 0;
     };
 
-    CExPartsLines() = default;
-    CExPartsLines(std::span<const CExPartsDrawLine> lines) { Assign(lines); }
-
     std::size_t size() const { return m_view.size(); }
     bool empty() const { return m_view.empty(); }
     const CExPartsDrawLine operator[](std::size_t index) const;
