@@ -24,12 +24,8 @@ Scene& ZoomedScene(int parts) {
     auto& scene = scenes[parts];
     if (!scene) {
         const int side = static_cast<int>(std::ceil(std::sqrt(double(parts))));
-        scene =
-            std::make_unique<Scene>(parts, kZoomedScale, ExDrawingDefaults{}, QSize(side, side));
-        const QPoint middle = scene->geometry.DrawingToPixel({side * 50000, side * 50000});
-        scene->geometry.SetScroll(middle - QPoint(kClient.width() / 2, kClient.height() / 2));
-        scene->renderer.InvalidateAll();
-        scene->Render();
+        scene = std::make_unique<Scene>(parts, kZoomedScale, ExDrawingDefaults{}, QSize(side, side),
+                                        ExPoint{side * 50000, side * 50000});
     }
     return *scene;
 }

@@ -32,11 +32,13 @@ struct Scene {
     ExPaintSwitches switches;
     bool recalcAll = true;
 
+    // With a middle, the window is scrolled to show that point of the sheet in its centre.
     explicit Scene(int parts, int scale = kScale, const ExDrawingDefaults& defaults = {},
-                   QSize sheetMetres = {kMapWidth, kMapHeight})
+                   QSize sheetMetres = {kMapWidth, kMapHeight},
+                   std::optional<ExPoint> middle = std::nullopt)
         : context(scale, sheetMetres.width(), sheetMetres.height(), 96) {
         AddScatteredParts(doc, parts, sheetMetres.width(), sheetMetres.height());
-        Show(scale, defaults, sheetMetres);
+        Show(scale, defaults, sheetMetres, middle);
     }
 
     // The drawing of a file, opened, with the window scrolled to a point of the sheet.
@@ -53,7 +55,7 @@ struct Scene {
 
 private:
     void Show(int scale, const ExDrawingDefaults& defaults, QSize sheetMetres,
-              std::optional<ExPoint> middle = std::nullopt) {
+              std::optional<ExPoint> middle) {
         geometry.SetDpi(96);
         geometry.SetViewScale(scale);
         geometry.SetMapSize(sheetMetres.width(), sheetMetres.height());
